@@ -1,0 +1,422 @@
+#include "app/main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <cstdlib>
+
+#include "app/gridview.h"
+#include "app/taskfilter.h"
+#include "common/basic.h"
+#include "common/datevalue.h"
+#include "common/formatsettings.h"
+#include "common/platform.h"
+#include "data/tablefile.h"
+#include "settings/settingsstore.h"
+
+namespace {
+
+QString appFile(const char* name) { return JoinPath(Platform::appFolder(), QString::fromLatin1(name)); }
+
+QWidget* panel(const QString& name, QWidget* parent) {
+    auto* w = new QWidget(parent);
+    w->setObjectName(name);
+    return w;
+}
+
+QToolBar* toolBar(const QString& name, Qt::Orientation orientation, QWidget* parent) {
+    auto* bar = new QToolBar(parent);
+    bar->setObjectName(name);
+    bar->setOrientation(orientation);
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    return bar;
+}
+
+// Hides a bar whose commands are not there, so no empty strip shows.
+void showWhenUsed(QToolBar* bar) { bar->setVisible(!bar->actions().isEmpty()); }
+
+}  // namespace
+
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), m_store(std::make_unique<TaskStore>(Platform::appFolder())) {
+    setObjectName(QStringLiteral("frmMain"));
+    buildWindow();
+    buildMenus();
+    resize(scaled(772), scaled(654));
+}
+
+TfrmMain::~TfrmMain() {
+    qApp->removeEventFilter(this);
+    FormDestroy();
+}
+
+int TfrmMain::scaled(int pixels) const { return pixels * logicalDpiX() / 96; }
+
+void TfrmMain::buildWindow() {
+    auto* central = panel(QStringLiteral("pnlClient"), this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    pnlTop = panel(QStringLiteral("pnlTop"), central);
+    auto* topLayout = new QVBoxLayout(pnlTop);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    ToolBar1 = toolBar(QStringLiteral("ToolBar1"), Qt::Horizontal, pnlTop);
+    topLayout->addWidget(ToolBar1);
+    layout->addWidget(pnlTop);
+
+    // Lower area (to-do list) under the main area; both sizable.
+    m_splitTodo = new QSplitter(Qt::Vertical, central);
+    m_splitTodo->setObjectName(QStringLiteral("splitTodo"));
+    m_splitTodo->setChildrenCollapsible(false);
+    layout->addWidget(m_splitTodo, 1);
+
+    m_splitMain = new QSplitter(Qt::Horizontal, m_splitTodo);
+    m_splitMain->setObjectName(QStringLiteral("splitMain"));
+    m_splitMain->setChildrenCollapsible(false);
+    m_splitMain->setHandleWidth(9);
+
+    pnlCalendars = panel(QStringLiteral("pnlCalendars"), m_splitMain);
+    auto* calLayout = new QVBoxLayout(pnlCalendars);
+    calLayout->setContentsMargins(0, 0, 0, 0);
+    calLayout->addStretch(1);
+    pnlNav = panel(QStringLiteral("pnlNav"), pnlCalendars);
+    calLayout->addWidget(pnlNav);
+
+    m_splitDay = new QSplitter(Qt::Vertical, m_splitMain);
+    m_splitDay->setObjectName(QStringLiteral("splitDay"));
+    m_splitDay->setChildrenCollapsible(false);
+
+    auto* dayArea = panel(QStringLiteral("pnlDay"), m_splitDay);
+    auto* dayLayout = new QVBoxLayout(dayArea);
+    dayLayout->setContentsMargins(0, 0, 0, 0);
+    dayLayout->setSpacing(0);
+    Panel2 = panel(QStringLiteral("Panel2"), dayArea);
+    Panel2->setAutoFillBackground(true);
+    auto* titleLayout = new QVBoxLayout(Panel2);
+    titleLayout->setContentsMargins(4, 2, 4, 2);
+    lblDate = new QLabel(Panel2);
+    lblDate->setObjectName(QStringLiteral("lblDate"));
+    QFont titleFont = lblDate->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+    lblDate->setFont(titleFont);
+    titleLayout->addWidget(lblDate);
+    dayLayout->addWidget(Panel2);
+
+    auto* listRow = new QHBoxLayout();
+    listRow->setSpacing(0);
+    gridDay = new GridView(m_store->gridDay, QStringLiteral("gridDay"), dayArea);
+    listRow->addWidget(gridDay, 1);
+    ToolBar2 = toolBar(QStringLiteral("ToolBar2"), Qt::Vertical, dayArea);
+    listRow->addWidget(ToolBar2);
+    dayLayout->addLayout(listRow, 1);
+
+    pnlMemo = panel(QStringLiteral("pnlMemo"), m_splitDay);
+    auto* memoLayout = new QVBoxLayout(pnlMemo);
+    memoLayout->setContentsMargins(0, 0, 0, 0);
+    memWhat = new QTextEdit(pnlMemo);
+    memWhat->setObjectName(QStringLiteral("memWhat"));
+    memWhat->setFrameShape(QFrame::NoFrame);
+    memWhat->setFocusPolicy(Qt::ClickFocus);
+    QPalette memoPalette = memWhat->palette();
+    memoPalette.setColor(QPalette::Base, QColor(248, 251, 201));
+    memWhat->setPalette(memoPalette);
+    memoLayout->addWidget(memWhat);
+
+    pnlTodo = panel(QStringLiteral("pnlTodo"), m_splitTodo);
+    auto* todoLayout = new QVBoxLayout(pnlTodo);
+    todoLayout->setContentsMargins(0, 0, 0, 0);
+    todoLayout->setSpacing(0);
+    EsLabel1 = new QLabel(QStringLiteral("To-do Tasks"), pnlTodo);
+    EsLabel1->setObjectName(QStringLiteral("EsLabel1"));
+    EsLabel1->setFont(titleFont);
+    EsLabel1->setContentsMargins(4, 2, 4, 2);
+    todoLayout->addWidget(EsLabel1);
+    auto* todoRow = new QHBoxLayout();
+    todoRow->setSpacing(0);
+    gridNondayView = new GridView(m_gridNonday, QStringLiteral("gridNonday"), pnlTodo);
+    todoRow->addWidget(gridNondayView, 1);
+    ToolBar3 = toolBar(QStringLiteral("ToolBar3"), Qt::Vertical, pnlTodo);
+    todoRow->addWidget(ToolBar3);
+    todoLayout->addLayout(todoRow, 1);
+    pnlTodo->installEventFilter(this);
+
+    setCentralWidget(central);
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(true);
+    m_statusText = new QLabel(bar);
+    m_statusText->setObjectName(QStringLiteral("StatusText"));
+    bar->addWidget(m_statusText, 1);
+    setStatusBar(bar);
+
+    m_splitMain->setSizes({scaled(294), scaled(772 - 294)});
+    m_splitDay->setSizes({scaled(400), scaled(81)});
+    m_splitTodo->setSizes({scaled(654 - 241), scaled(241)});
+}
+
+void TfrmMain::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("Exit1"));
+    exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+    exit->setShortcutContext(Qt::ApplicationShortcut);
+    connect(exit, &QAction::triggered, this, &TfrmMain::SayGoodBye);
+    addAction(exit);
+}
+
+bool TfrmMain::FormCreate() {
+    memWhat->setAcceptRichText(false);
+    m_alarmActive = false;
+    m_exitFlag = false;
+    m_filterNoteShown = false;
+    m_splitterHighlight = false;
+    m_resizeAttached = true;
+
+    struct Required {
+        const char* file;
+        GridTable* table;
+        const char* missing;
+    };
+    const Required required[] = {{"grid.grd", &m_store->gridStore, "Grid.grd file not found!"},
+                                 {"gridNon.grd", &m_gridNonday, "GridNon.grd file not found!"}};
+    for (const Required& r : required) {
+        const QString path = appFile(r.file);
+        if (!QFile::exists(path)) {
+            ShowErrorMessage(QString::fromLatin1(r.missing));
+            return false;
+        }
+        try {
+            ReadTableFile(*r.table, path);
+        } catch (const CalvoraError& e) {
+            // An unreadable file must not be replaced by an empty table at exit.
+            ShowErrorMessage(e.message());
+            return false;
+        }
+    }
+    // Day lookups rely on the key order; a store edited by hand may have lost it.
+    m_store->sortStore();
+
+    setWindowTitle(QStringLiteral("Calvora"));
+    for (GridView* v : {gridDay, gridNondayView}) {
+        QPalette p = v->palette();
+        p.setColor(QPalette::Highlight, palette().color(QPalette::Highlight));
+        p.setColor(QPalette::HighlightedText, palette().color(QPalette::HighlightedText));
+        v->setPalette(p);
+    }
+
+    m_timerPool.attach(Trigger::SplitterHighlight, [this] { Timer2Timer(); });
+    m_timerPool.attach(Trigger::StatusClock, [this] { UpdateStatusClock(); });
+    m_timerPool.createTriggers();
+
+    showWhenUsed(ToolBar1);
+    showWhenUsed(ToolBar2);
+    showWhenUsed(ToolBar3);
+    pnlTop->setVisible(ToolBar1->isVisible());
+    pnlNav->setFixedHeight(2);
+
+    gridDay->sync();
+    gridNondayView->sync();
+    qApp->installEventFilter(this);
+    m_created = true;
+    UpdateStatusClock();
+    return true;
+}
+
+void TfrmMain::setFilter(const TaskFilter* filter) {
+    m_filter = filter;
+    m_store->filter = filter;
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous() && m_created) FormShow();
+}
+
+void TfrmMain::FormShow() {
+    fix2000();
+    const QString holidays = appFile("holiday.grd");
+    if (QFile::exists(holidays)) {
+        ClearGridRows(m_gridHoliday);
+        ReadTableFile(m_gridHoliday, holidays);
+    }
+    const QDate today = Platform::clock().now().date();
+    m_store->readFromStore(DayNumber(today));
+    gridDay->sync();
+    gridDay->setCurrentRow(1);
+    gridDay->setFocus();
+    m_timerPool.setActive(Trigger::SplitterHighlight, true);
+    m_timerPool.setActive(Trigger::Popup, SettingsStore::readBool(QStringLiteral("Options"), QStringLiteral("qPopup"), true));
+    if (isMinimized()) {
+        m_timerPool.setActive(Trigger::PanelFlash, false);
+        m_timerPool.setActive(Trigger::StatusClock, false);
+    }
+    remindOfVersionCheck();
+}
+
+void TfrmMain::remindOfVersionCheck() {
+    const QString options = QStringLiteral("Options");
+    const QString days = QStringLiteral("Days");
+    const int today = DayNumber(Platform::clock().now().date());
+    const int stored = SettingsStore::readInteger(options, days, -1);
+    if (stored < 0) SettingsStore::writeInteger(options, days, today);
+    if (stored > 0 && std::abs(today - stored) > 42) {
+        ShowInfoMessage(QStringLiteral(
+            "It has been over 6 weeks since checking for a new version.  Click on the Help | Version Check menu to "
+            "make sure you have the latest version."));
+        SettingsStore::writeInteger(options, days, today);
+    }
+}
+
+void TfrmMain::fix2000() { ::fix2000(ProcessFormatSettings()); }
+
+QString TfrmMain::todayText(const QString& format) const {
+    return QStringLiteral("Today is ") + FormatDateTime(format, Platform::clock().now());
+}
+
+void TfrmMain::UpdateStatusClock() {
+    if (m_statusText) m_statusText->setText(todayText(QStringLiteral("dddddd tt")));
+}
+
+void TfrmMain::Timer2Timer() {
+    if (m_splitterHighlight) return;
+    FormResize();
+    m_timerPool.setActive(Trigger::SplitterHighlight, false);
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (m_resizeAttached) FormResize();
+}
+
+void TfrmMain::FormResize() {
+    ResizeGridDay();
+    ResizeGridNonDay();
+}
+
+namespace {
+// The rest of the grid's width for the notes column, after the other columns, the
+// scroll bar when the rows do not all fit, and the frame.
+int restOfWidth(QTableView* view, int others, int scaledFrame) {
+    int rows = 0;
+    for (int r = 0; r < view->model()->rowCount(); ++r) rows += view->rowHeight(r);
+    const bool scrolls = rows > view->viewport()->height();
+    const int bar = scrolls ? view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    return std::max(20, view->width() - others - bar - scaledFrame - 5);
+}
+}  // namespace
+
+void TfrmMain::ResizeGridDay() {
+    GridTable& t = m_store->gridDay;
+    const int time = scaled(62), category = scaled(78), flag = scaled(46);
+    t.setColWidth(0, time);
+    t.setColWidth(1, category);
+    t.setColWidth(3, flag);
+    t.setColWidth(4, flag);
+    t.setColWidth(2, restOfWidth(gridDay, time + category + 2 * flag, scaled(3)));
+    gridDay->sync();
+}
+
+void TfrmMain::ResizeGridNonDay() {
+    const int category = scaled(84), done = scaled(54);
+    m_gridNonday.setColWidth(0, category);
+    m_gridNonday.setColWidth(2, done);
+    m_gridNonday.setColWidth(1, restOfWidth(gridNondayView, category + done, scaled(3)));
+    gridNondayView->sync();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pnlTodo && event->type() == QEvent::Resize && m_resizeAttached) {
+        FormResize();
+        return false;
+    }
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (type == QEvent::KeyPress && key->key() == Qt::Key_Escape) return true;  // Escape does nothing here
+    if (type == QEvent::KeyRelease && !key->isAutoRepeat()) m_statusText->setText(todayText(QStringLiteral("dddddd")));
+    return false;
+}
+
+bool TfrmMain::FormCloseQuery() { return true; }
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void TfrmMain::TurnOffAlarmSignals() { m_timerPool.switchAllOff(); }
+
+void TfrmMain::saveTaskFiles() {
+    if (!m_created) return;
+    try {
+        m_store->SortGridStore();
+    } catch (...) {
+    }
+    try {
+        WriteTableFile(m_gridNonday, appFile("gridNon.grd"));
+    } catch (...) {
+    }
+}
+
+void TfrmMain::FormClose() {
+    if (m_closed) return;
+    m_alarmActive = true;
+    TurnOffAlarmSignals();
+    saveTaskFiles();
+    m_closed = true;
+}
+
+void TfrmMain::SayGoodBye() {
+    m_exitFlag = true;
+    m_alarmActive = true;
+    TurnOffAlarmSignals();
+    try {
+        Platform::sound().stop();
+    } catch (...) {
+    }
+    saveTaskFiles();
+    m_closed = true;
+    try {
+        QApplication::quit();
+    } catch (...) {
+    }
+}
+
+void TfrmMain::WMQueryEndSession() {
+    m_exitFlag = true;
+    try {
+        TurnOffAlarmSignals();
+    } catch (...) {
+    }
+    close();
+}
+
+void TfrmMain::FormDestroy() {
+    if (!m_created) return;
+    try {
+        m_store->saveStore();
+    } catch (...) {
+    }
+}

@@ -1,1 +1,33 @@
-int main() { return 0; }
+// Program entry: one copy per user, the main window and the task filter, the message loop.
+
+#include <QSessionManager>
+
+#include "app/application.h"
+#include "app/main.h"
+#include "app/singleinstance.h"
+#include "app/taskfilter.h"
+#include "common/platform.h"
+#include "common/qtplatform.h"
+#include "common/windowing.h"
+
+int main(int argc, char** argv) {
+    CalvoraApplication app(argc, argv);
+    InstallQtPlatform();
+
+    SingleInstance instance;
+    if (!instance.becomePrimary()) return 0;
+
+    TfrmMain frmMain;
+    if (!frmMain.FormCreate()) return 1;
+    TaskFilter filter;
+    filter.loadAtStart(Platform::appFolder());
+    frmMain.setFilter(&filter);
+
+    QObject::connect(&instance, &SingleInstance::activationRequested, &frmMain,
+                     [&frmMain] { ForceForegroundWindow(&frmMain); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain,
+                     [&frmMain](QSessionManager&) { frmMain.WMQueryEndSession(); });
+
+    frmMain.show();
+    return app.exec();
+}

@@ -60,6 +60,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), m_store(std::make_uni
 TfrmMain::~TfrmMain() {
     qApp->removeEventFilter(this);
     FormDestroy();
+    // The views show tables this window owns: let them go before the tables do.
+    delete takeCentralWidget();
 }
 
 int TfrmMain::scaled(int pixels) const { return pixels * logicalDpiX() / 96; }
@@ -266,6 +268,7 @@ void TfrmMain::FormShow() {
         m_timerPool.setActive(Trigger::PanelFlash, false);
         m_timerPool.setActive(Trigger::StatusClock, false);
     }
+    UpdateStatusClock();
     remindOfVersionCheck();
 }
 

@@ -172,7 +172,7 @@ int TaskStore::FindNextStoreFraction(int dayNumber) const {
         if (RowDayNumber(gridStore, r) != dayNumber) continue;
         const QString& key = gridStore.cell(0, r);
         const qsizetype dot = key.indexOf(QLatin1Char('.'));
-        max = std::max(max, SafeStrToInt(dot < 0 ? QString() : key.mid(dot + 1)));
+        max = std::max(max, SafeStrToInt(dot < 0 ? key : key.mid(dot + 1)));
     }
     return max > 0 ? max + 1 : 100;
 }

@@ -26,8 +26,12 @@ struct FormatSettings {
     QChar decimalSeparator = QLatin1Char('.');
     QString timeAMString;
     QString timePMString;
-    QStringList shortMonthNames;  // January first, 12 names
+    QStringList shortMonthNames;  // January first, 12 names, as a month is named on its own
     QStringList longMonthNames;
+    // The month names as they read beside a day number ("16 марта"); where these lists
+    // are empty, the names above serve.
+    QStringList shortMonthNamesInDate;
+    QStringList longMonthNamesInDate;
     QStringList shortDayNames;  // Sunday first, 7 names
     QStringList longDayNames;
 

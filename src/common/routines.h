@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-class FormatSettings;
+struct FormatSettings;
 
 QString IfThenStr(bool flag, const QString& whenTrue, const QString& whenFalse);
 QString PluralS(int n);  // "s" when n > 1
@@ -19,8 +19,8 @@ bool IsWordDelimiter(QChar c);
 bool ContainsWholeWord(const QString& text, const QString& word, bool caseSensitive);
 bool TextMatches(const QString& text, bool wholeWord, bool caseSensitive, const QString& pattern);
 
-QString GetTabField(const QString& text, int n);  // n counts from 1
-QString CopyRange(const QString& text, int from, int to);  // positions from 1; to == 0: to the end
+QString GetTabField(const QString& text, int n);                  // n counts from 1
+QString CopyRange(const QString& text, int from, int to);         // positions from 1; to == 0: to the end
 int PosFrom(const QString& part, const QString& text, int from);  // 1-based, 0 when absent
 QString ReplaceAll(const QString& text, const QString& find, const QString& replace);
 QString FirstLine(const QString& text);

@@ -217,6 +217,7 @@ private Q_SLOTS:
         QCOMPARE(s.FindNextStoreFraction(38353), next);
     }
 
+    // 38353.1000 is the number 38353.1, equal to 38353.100: the tie goes to the later columns.
     void sortOrdersKeysAsNumbers() {
         TestPlatform p;
         TaskStore s(p.folder());
@@ -232,7 +233,7 @@ private Q_SLOTS:
         QStringList order;
         for (const Row& r : rowsOf(s.gridStore)) order << r[0] + QLatin1Char('|') + r[1] + QLatin1Char('|') + r[2];
         QCOMPARE(order, QStringList({"junk||", "38352.900||", "38353.100|8:00 AM|Home", "38353.100|8:00 AM|Work",
-                                     "38353.100|9:00 AM|Work", "38353.1000|9:00 AM|", "38353.101|9:00 AM|"}));
+                                     "38353.1000|9:00 AM|", "38353.100|9:00 AM|Work", "38353.101|9:00 AM|"}));
         QVERIFY(QFile::exists(s.storePath()));
     }
 

@@ -55,6 +55,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), m_store(std::make_uni
     buildWindow();
     buildMenus();
     resize(scaled(772), scaled(654));
+    // The narrowest the user can drag the window; the height has no minimum of its own.
+    setMinimumWidth(scaled(396));
 }
 
 TfrmMain::~TfrmMain() {

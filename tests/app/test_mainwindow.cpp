@@ -9,6 +9,7 @@
 
 #include "app/application.h"
 #include "app/main.h"
+#include "app/singleinstance.h"
 #include "app/taskfilter.h"
 #include "common/calvoraerror.h"
 #include "common/datevalue.h"
@@ -98,6 +99,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 
         QCOMPARE(w.windowTitle(), QStringLiteral("Calvora"));
+        QCOMPARE(w.minimumWidth(), w.scaled(396));
         QCOMPARE(statusText(w), QStringLiteral("Today is Wednesday, March 16, 2005 9:30 AM"));
         p.clock->current = p.clock->current.addSecs(60);
         QTRY_COMPARE_WITH_TIMEOUT(statusText(w), QStringLiteral("Today is Wednesday, March 16, 2005 9:31 AM"), 3000);
@@ -200,6 +202,16 @@ private Q_SLOTS:
             QFile::remove(p.path(QStringLiteral("grid.grd")));
         }
         QVERIFY(QFile::exists(p.path(QStringLiteral("grid.grd"))));
+    }
+
+    void aSecondCopyAsksTheFirstToComeForward() {
+        const QString name = QStringLiteral("calvora-test-%1").arg(QCoreApplication::applicationPid());
+        SingleInstance first(name);
+        QVERIFY(first.becomePrimary());
+        QSignalSpy raised(&first, &SingleInstance::activationRequested);
+        SingleInstance second(name);
+        QVERIFY(!second.becomePrimary());
+        QTRY_COMPARE(raised.count(), 1);
     }
 
     void uncaughtErrorReachesOneErrorBox() {

@@ -13,6 +13,9 @@ public:
     QString openFile(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFile(const QString&, const QString&, const QString&) override { return {}; }
     QString folder(const QString&, const QString&) override { return {}; }
+    bool font(QFont&) override { return false; }
+    bool color(QColor&) override { return false; }
+    bool print(QPrinter&) override { return false; }
 };
 
 class SystemClock : public Clock {

@@ -8,7 +8,11 @@
 #include <QString>
 #include <memory>
 
-enum class BoxKind { Error, Warning, Info, Question, Input, OpenFile, SaveFile, Folder };
+class QColor;
+class QFont;
+class QPrinter;
+
+enum class BoxKind { Error, Warning, Info, Question, Input, OpenFile, SaveFile, Folder, Font, Color, Print };
 
 class Dialogs {
 public:
@@ -23,6 +27,10 @@ public:
     virtual QString openFile(const QString& caption, const QString& folder, const QString& filter) = 0;
     virtual QString saveFile(const QString& caption, const QString& folder, const QString& filter) = 0;
     virtual QString folder(const QString& caption, const QString& start) = 0;
+    // Font, colour and printer choices change their argument and answer true when confirmed.
+    virtual bool font(QFont& font) = 0;
+    virtual bool color(QColor& color) = 0;
+    virtual bool print(QPrinter& printer) = 0;
 };
 
 class Clock {

@@ -1,6 +1,10 @@
 #include "common/qtplatform.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -47,6 +51,24 @@ QString QtDialogs::saveFile(const QString& caption, const QString& folder, const
 
 QString QtDialogs::folder(const QString& caption, const QString& start) {
     return QFileDialog::getExistingDirectory(owner(), caption, start);
+}
+
+bool QtDialogs::font(QFont& font) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, owner());
+    if (ok) font = chosen;
+    return ok;
+}
+
+bool QtDialogs::color(QColor& color) {
+    const QColor chosen = QColorDialog::getColor(color, owner());
+    if (chosen.isValid()) color = chosen;
+    return chosen.isValid();
+}
+
+bool QtDialogs::print(QPrinter& printer) {
+    QPrintDialog dialog(&printer, owner());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtShell::open(const QString& target) {

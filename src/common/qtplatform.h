@@ -16,6 +16,9 @@ public:
     QString openFile(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFile(const QString& caption, const QString& folder, const QString& filter) override;
     QString folder(const QString& caption, const QString& start) override;
+    bool font(QFont& font) override;
+    bool color(QColor& color) override;
+    bool print(QPrinter& printer) override;
 };
 
 class QtShell : public Shell {

@@ -1,6 +1,7 @@
 #include "support/testsupport.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QLocale>
 #include <QStandardPaths>
 
@@ -39,6 +40,30 @@ QString ScriptedDialogs::folder(const QString& caption, const QString&) {
     return files.isEmpty() ? QString() : files.dequeue();
 }
 
+bool ScriptedDialogs::font(QFont& font) {
+    boxes.append({BoxKind::Font, QString(), font.family()});
+    const bool ok = answers.isEmpty() ? false : answers.dequeue();
+    if (ok && !fonts.isEmpty()) font = fonts.dequeue();
+    return ok;
+}
+
+bool ScriptedDialogs::color(QColor& color) {
+    boxes.append({BoxKind::Color, QString(), color.name()});
+    const bool ok = answers.isEmpty() ? false : answers.dequeue();
+    if (ok && !colors.isEmpty()) color = colors.dequeue();
+    return ok;
+}
+
+bool ScriptedDialogs::print(QPrinter& printer) {
+    boxes.append({BoxKind::Print, QString(), QString()});
+    const bool ok = answers.isEmpty() ? false : answers.dequeue();
+    if (ok) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(files.isEmpty() ? defaultPdf : files.dequeue());
+    }
+    return ok;
+}
+
 QStringList ScriptedDialogs::texts() const {
     QStringList out;
     for (const BoxRecord& b : boxes) out << b.text;
@@ -64,6 +89,7 @@ TestPlatform::TestPlatform()
       clock(std::make_shared<FixedClock>()),
       shell(std::make_shared<RecordingShell>()),
       sound(std::make_shared<RecordingSound>()) {
+    dialogs->defaultPdf = m_dir.filePath(QStringLiteral("printed.pdf"));
     Platform::setDialogs(dialogs);
     Platform::setClock(clock);
     Platform::setShell(shell);

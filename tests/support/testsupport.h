@@ -2,7 +2,9 @@
 // Doubles for the platform services and a fixture that gives each test a temporary
 // application folder, a temporary settings file, a fixed locale and a fixed clock.
 
+#include <QColor>
 #include <QDateTime>
+#include <QFont>
 #include <QList>
 #include <QQueue>
 #include <QStringList>
@@ -19,12 +21,18 @@ struct BoxRecord {
 
 // Records every box; questions, prompts and file choices take scripted answers in order.
 // An unscripted question answers No, an unscripted prompt or file choice is cancelled.
+// Font, colour and print dialogs take their confirmation from the answers too; a font or
+// colour confirmed takes the next of fonts or colors when one is queued, and a confirmed
+// print goes to a PDF file, the next of files or else printed.pdf in the temporary folder.
 class ScriptedDialogs : public Dialogs {
 public:
     QList<BoxRecord> boxes;
     QQueue<bool> answers;
     QQueue<QString> inputs;  // a null QString cancels the prompt
     QQueue<QString> files;
+    QQueue<QFont> fonts;
+    QQueue<QColor> colors;
+    QString defaultPdf;
 
     void message(BoxKind kind, const QString& caption, const QString& text) override;
     bool question(const QString& caption, const QString& text) override;
@@ -32,6 +40,9 @@ public:
     QString openFile(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFile(const QString& caption, const QString& folder, const QString& filter) override;
     QString folder(const QString& caption, const QString& start) override;
+    bool font(QFont& font) override;
+    bool color(QColor& color) override;
+    bool print(QPrinter& printer) override;
 
     QStringList texts() const;
 };

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <unistd.h>
 
 #include "app/taskfilter.h"
 #include "app/taskstore.h"
@@ -53,6 +54,37 @@ void BM_PlainWriteOfStoreFile(benchmark::State& state) {
     state.SetBytesProcessed(int64_t(state.iterations()) * bytes.size());
 }
 
+// The parts of an edit: the sort alone, the bytes of the file, and the atomic save.
+void BM_SortStoreOnly(benchmark::State& state) {
+    StoreFixture f(int(state.range(0)));
+    for (auto _ : state) f.store.sortStore();
+}
+
+void BM_StoreFileBytes(benchmark::State& state) {
+    StoreFixture f(int(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(TableFileBytes(f.store.gridStore));
+}
+
+void BM_SaveStore(benchmark::State& state) {
+    StoreFixture f(int(state.range(0)));
+    for (auto _ : state) f.store.saveStore();
+}
+
+void BM_PlainWriteAndSyncOfStoreFile(benchmark::State& state) {
+    StoreFixture f(int(state.range(0)));
+    const QByteArray bytes = TableFileBytes(f.store.gridStore);
+    const QString path = f.dir.filePath(QStringLiteral("plain.grd"));
+    for (auto _ : state) {
+        QFile out(path);
+        out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        out.write(bytes);
+        out.flush();
+        ::fsync(out.handle());
+        out.close();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * bytes.size());
+}
+
 void BM_DayStatesOfFourMonths(benchmark::State& state) {
     StoreFixture f(int(state.range(0)));
     const QDate first = DateOfDayNumber(f.day).addDays(-60);
@@ -72,6 +104,10 @@ void BM_DayStatesOfFourMonths(benchmark::State& state) {
 
 BENCHMARK(BM_EditOneDay)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainWriteOfStoreFile)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainWriteAndSyncOfStoreFile)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortStoreOnly)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoreFileBytes)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveStore)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DayStatesOfFourMonths)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {

@@ -122,6 +122,52 @@ int CompareCellsNumberOrText(const QString& a, const QString& b) {
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
+namespace {
+
+// Orders rows by key read as a number, ties by the following columns.
+struct RowOrder {
+    const std::vector<double>& keys;
+    const QList<QList<QString>>& rows;
+    qsizetype base;
+    bool operator()(qsizetype a, qsizetype b) const {
+        if (keys[size_t(a)] != keys[size_t(b)]) return keys[size_t(a)] < keys[size_t(b)];
+        const QList<QString>& x = rows.at(base + a);
+        const QList<QString>& y = rows.at(base + b);
+        for (qsizetype c = 1; c < x.size() && c < y.size(); ++c) {
+            const int cmp = CompareCellsNumberOrText(x.at(c), y.at(c));
+            if (cmp != 0) return cmp < 0;
+        }
+        return false;
+    }
+};
+
+// Drops rows with an empty key from [from, to) and sorts what is left; answers the new end.
+qsizetype purgeAndSortRange(QList<QList<QString>>& rows, qsizetype from, qsizetype to) {
+    const auto emptyKey = [](const QList<QString>& row) { return row.isEmpty() || row.at(0).isEmpty(); };
+    const auto kept = std::remove_if(rows.begin() + from, rows.begin() + to, emptyKey);
+    const qsizetype removed = (rows.begin() + to) - kept;
+    rows.erase(kept, rows.begin() + to);
+    to -= removed;
+
+    const qsizetype n = to - from;
+    std::vector<double> keys(static_cast<size_t>(n));
+    for (qsizetype i = 0; i < n; ++i) keys[size_t(i)] = DotStrToFloat(rows.at(from + i).at(0));
+    const RowOrder less{keys, rows, from};
+    bool sorted = true;
+    for (qsizetype i = 1; i < n && sorted; ++i) sorted = !less(i, i - 1);
+    if (sorted) return to;
+    std::vector<qsizetype> order(static_cast<size_t>(n));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), less);
+    QList<QList<QString>> sortedRows;
+    sortedRows.reserve(n);
+    for (qsizetype i : order) sortedRows.append(std::move(rows[from + i]));
+    std::move(sortedRows.begin(), sortedRows.end(), rows.begin() + from);
+    return to;
+}
+
+}  // namespace
+
 TaskStore::TaskStore(const QString& appFolder) : m_appFolder(appFolder) {
     const char* headings[] = {"Time", "Category", "What", "Done?", "Alarm?"};
     for (int c = 0; c < 5; ++c) gridDay.setCell(c, 0, QString::fromLatin1(headings[c]));
@@ -144,26 +190,34 @@ void TaskStore::readFromStore(int dayNumber) {
 }
 
 void TaskStore::writeToStore(int dayNumber) {
-    int insertAt = -1;
+    // The day's rows are contiguous in the sorted store: [from, end).
     const int from = lowerBoundOfDay(gridStore, dayNumber);
     int end = from;
     while (end < gridStore.rowCount() && RowDayNumber(gridStore, end) == dayNumber) ++end;
+    int insertAt = -1;
     for (int r = end - 1; r >= from; --r) {
         if (!rowPasses(gridStore, r, filter)) continue;
         gridStore.removeRows(r, 1);
         insertAt = r;
+        --end;
     }
-    if (insertAt < 0) insertAt = 1;
+    // A day without shown rows takes its new rows where the day belongs; sorting the
+    // whole store would put them there too.
+    if (insertAt < 0) insertAt = from;
 
     const int n = gridDay.rowCount() - 1;
     gridStore.insertRows(insertAt, n);
+    end += n;
     for (int i = 1; i <= n; ++i) {
         if (gridDay.cell(0, i).isEmpty()) continue;  // not a task: its row stays empty and is purged
         const int row = insertAt + i - 1;
         gridStore.setCell(0, row, QString::asprintf("%d.%d", dayNumber, 100 + i));
         for (int c = 0; c < 5; ++c) gridStore.setCell(c + 1, row, gridDay.cell(c, i));
     }
-    SortGridStore();
+    // The rest of the store is in order already, so ordering this day's rows is the whole sort.
+    purgeAndSortRange(gridStore.rawRows(), from, end);
+    gridStore.touch();
+    saveStore();
 }
 
 int TaskStore::FindNextStoreFraction(int dayNumber) const {
@@ -179,37 +233,7 @@ int TaskStore::FindNextStoreFraction(int dayNumber) const {
 
 void TaskStore::sortStore() {
     auto& rows = gridStore.rawRows();
-    if (rows.size() > 1) {
-        rows.erase(std::remove_if(rows.begin() + 1, rows.end(),
-                                  [](const QList<QString>& row) { return row.isEmpty() || row.at(0).isEmpty(); }),
-                   rows.end());
-    }
-    const qsizetype n = rows.size() - 1;
-    std::vector<double> keys(size_t(std::max<qsizetype>(n, 0)));
-    for (qsizetype i = 0; i < n; ++i) keys[size_t(i)] = DotStrToFloat(rows.at(i + 1).at(0));
-
-    auto less = [&](qsizetype a, qsizetype b) {
-        if (keys[size_t(a)] != keys[size_t(b)]) return keys[size_t(a)] < keys[size_t(b)];
-        const QList<QString>& x = rows.at(a + 1);
-        const QList<QString>& y = rows.at(b + 1);
-        for (qsizetype c = 1; c < x.size() && c < y.size(); ++c) {
-            const int cmp = CompareCellsNumberOrText(x.at(c), y.at(c));
-            if (cmp != 0) return cmp < 0;
-        }
-        return false;
-    };
-    bool sorted = true;
-    for (qsizetype i = 1; i < n && sorted; ++i) sorted = !less(i, i - 1);
-    if (!sorted) {
-        std::vector<qsizetype> order(static_cast<size_t>(n));
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(), less);
-        QList<QList<QString>> sortedRows;
-        sortedRows.reserve(rows.size());
-        sortedRows.append(std::move(rows[0]));
-        for (qsizetype i : order) sortedRows.append(std::move(rows[i + 1]));
-        rows = std::move(sortedRows);
-    }
+    if (rows.size() > 1) purgeAndSortRange(rows, 1, rows.size());
     gridStore.touch();
 }
 

@@ -165,6 +165,26 @@ private Q_SLOTS:
         QCOMPARE(rowsOf(onDisk), rowsOf(s.gridStore));
     }
 
+    void aNewTaskOnADayOfHiddenTasksLandsInKeyOrder() {
+        TestPlatform p;
+        TaskStore s(p.folder());
+        TaskFilter f = workNotHome();
+        s.filter = &f;
+        fill(s.gridStore, {{"38352.100", "9:00 AM", "Work", "before", "No", "No"},
+                           {"38353.100", "8:00 AM", "Home", "hidden", "No", "No"},
+                           {"38353.102", "8:00 AM", "Home", "hidden too", "No", "No"},
+                           {"38354.100", "9:00 AM", "Work", "after", "No", "No"}});
+        s.readFromStore(38353);
+        s.gridDay.setCell(0, 1, QStringLiteral("7:00 AM"));
+        s.gridDay.setCell(1, 1, QStringLiteral("Work"));
+        s.gridDay.setCell(2, 1, QStringLiteral("new"));
+        s.writeToStore(38353);
+        QStringList keys;
+        for (const Row& r : rowsOf(s.gridStore)) keys << r[0] + QLatin1Char(' ') + r[3];
+        QCOMPARE(keys, QStringList({"38352.100 before", "38353.100 hidden", "38353.101 new", "38353.102 hidden too",
+                                    "38354.100 after"}));
+    }
+
     void emptyDayReadsAsOneBlankRowAndWritesNothing() {
         TestPlatform p;
         TaskStore s(p.folder());

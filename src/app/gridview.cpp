@@ -3,6 +3,7 @@
 #include <QHeaderView>
 
 #include "data/gridtable.h"
+#include "settings/programoptions.h"
 
 GridTableModel::GridTableModel(GridTable& table, QObject* parent)
     : QAbstractTableModel(parent), m_table(table), m_seen(table.revision()) {}
@@ -16,6 +17,11 @@ int GridTableModel::columnCount(const QModelIndex& parent) const { return parent
 QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return m_table.cell(index.column(), index.row() + 1);
+    if (role == Qt::FontRole && m_strikeColumn >= 0 && Options().strikeOut) {
+        QFont font = m_font;
+        font.setStrikeOut(m_table.cell(m_strikeColumn, index.row() + 1).contains(QLatin1String("Yes")));
+        return font;
+    }
     return {};
 }
 
@@ -49,6 +55,7 @@ GridView::GridView(GridTable& table, const QString& name, QWidget* parent)
 
 void GridView::sync() {
     const int row = currentRow();
+    m_model->setBaseFont(font());
     m_model->sync();
     const GridTable& t = m_model->table();
     for (int c = 0; c < t.colCount(); ++c)

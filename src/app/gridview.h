@@ -3,6 +3,7 @@
 // data rows. The table stays the data; the view shows it and follows its column widths.
 
 #include <QAbstractTableModel>
+#include <QFont>
 #include <QTableView>
 
 class GridTable;
@@ -21,9 +22,16 @@ public:
     // Tells attached views about changes made to the table since the last call.
     void sync();
 
+    // Rows whose cell in this column contains "Yes" are drawn struck out while the
+    // strike-out option is on; -1 for none.
+    void setStrikeOutColumn(int column) { m_strikeColumn = column; }
+    void setBaseFont(const QFont& font) { m_font = font; }
+
 private:
     GridTable& m_table;
     quint64 m_seen = 0;
+    int m_strikeColumn = -1;
+    QFont m_font;
 };
 
 class GridView : public QTableView {

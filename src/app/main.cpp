@@ -19,6 +19,9 @@
 
 #include "app/gridview.h"
 #include "app/taskfilter.h"
+#include "common/icons.h"
+#include "common/monthcalendar.h"
+#include "settings/programoptions.h"
 #include "common/basic.h"
 #include "common/datevalue.h"
 #include "common/formatsettings.h"
@@ -66,6 +69,8 @@ TfrmMain::~TfrmMain() {
     delete takeCentralWidget();
 }
 
+bool TfrmMain::hasFocusIn(const QWidget* widget) const { return focusWidget() == widget; }
+
 int TfrmMain::scaled(int pixels) const { return pixels * logicalDpiX() / 96; }
 
 void TfrmMain::buildWindow() {
@@ -93,25 +98,27 @@ void TfrmMain::buildWindow() {
     m_splitMain->setHandleWidth(9);
 
     pnlCalendars = panel(QStringLiteral("pnlCalendars"), m_splitMain);
-    auto* calLayout = new QVBoxLayout(pnlCalendars);
-    calLayout->setContentsMargins(0, 0, 0, 0);
-    calLayout->addStretch(1);
+    pnlCalendars->setMinimumWidth(20);
+    pnlCalendars->installEventFilter(this);
     pnlNav = panel(QStringLiteral("pnlNav"), pnlCalendars);
-    calLayout->addWidget(pnlNav);
+    pnlNav->hide();
+    buildCalendars();
 
     m_splitDay = new QSplitter(Qt::Vertical, m_splitMain);
     m_splitDay->setObjectName(QStringLiteral("splitDay"));
     m_splitDay->setChildrenCollapsible(false);
 
     auto* dayArea = panel(QStringLiteral("pnlDay"), m_splitDay);
+    dayArea->setMinimumHeight(8);
     auto* dayLayout = new QVBoxLayout(dayArea);
     dayLayout->setContentsMargins(0, 0, 0, 0);
     dayLayout->setSpacing(0);
     Panel2 = panel(QStringLiteral("Panel2"), dayArea);
+    Panel2->setBackgroundRole(QPalette::Button);
     Panel2->setAutoFillBackground(true);
     auto* titleLayout = new QVBoxLayout(Panel2);
     titleLayout->setContentsMargins(4, 2, 4, 2);
-    lblDate = new QLabel(Panel2);
+    lblDate = new QLabel(QStringLiteral("Tasks for "), Panel2);
     lblDate->setObjectName(QStringLiteral("lblDate"));
     QFont titleFont = lblDate->font();
     titleFont.setBold(true);
@@ -138,9 +145,13 @@ void TfrmMain::buildWindow() {
     QPalette memoPalette = memWhat->palette();
     memoPalette.setColor(QPalette::Base, QColor(248, 251, 201));
     memWhat->setPalette(memoPalette);
+    memWhat->setContextMenuPolicy(Qt::NoContextMenu);
+    memWhat->setTabChangesFocus(true);
+    memWhat->installEventFilter(this);
     memoLayout->addWidget(memWhat);
 
     pnlTodo = panel(QStringLiteral("pnlTodo"), m_splitTodo);
+    pnlTodo->setMinimumHeight(8);  // the to-do area may collapse to a strip
     auto* todoLayout = new QVBoxLayout(pnlTodo);
     todoLayout->setContentsMargins(0, 0, 0, 0);
     todoLayout->setSpacing(0);
@@ -168,24 +179,151 @@ void TfrmMain::buildWindow() {
     bar->addWidget(m_statusText, 1);
     setStatusBar(bar);
 
+    buildListCommands();
     m_splitMain->setSizes({scaled(294), scaled(772 - 294)});
     m_splitDay->setSizes({scaled(400), scaled(81)});
     m_splitTodo->setSizes({scaled(654 - 241), scaled(241)});
 }
 
+namespace {
+QAction* menuItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& keys = {}) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    if (!keys.isEmpty()) {
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+    }
+    return a;
+}
+}  // namespace
+
 void TfrmMain::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
+    QAction* completed = menuItem(file, QStringLiteral("CompletedTasks1"), QStringLiteral("View Completed Tasks"));
+    connect(completed, &QAction::triggered, this, &TfrmMain::CompletedTasks1Click);
+    auto* tbCompleted = ToolBar1->addAction(GlyphIcon(QStringLiteral("\u2611"), QColor(0, 110, 0)),
+                                            QStringLiteral("View Completed Tasks"));
+    tbCompleted->setObjectName(QStringLiteral("ToolButton7"));
+    tbCompleted->setToolTip(QStringLiteral("View Completed Tasks"));
+    connect(tbCompleted, &QAction::triggered, this, &TfrmMain::CompletedTasks1Click);
+    file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("Exit1"));
     exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
     exit->setShortcutContext(Qt::ApplicationShortcut);
     connect(exit, &QAction::triggered, this, &TfrmMain::SayGoodBye);
     addAction(exit);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit1"));
+    connect(menuItem(edit, QStringLiteral("Insertnewtask1"), QStringLiteral("Insert new task"),
+                     QKeySequence(Qt::CTRL | Qt::Key_Insert)),
+            &QAction::triggered, this, [this] { btAddClick(true); });
+    connect(menuItem(edit, QStringLiteral("Insertnewtodo1"), QStringLiteral("Insert new to-do"),
+                     QKeySequence(Qt::SHIFT | Qt::Key_Insert)),
+            &QAction::triggered, this, [this] { btAddClick(false); });
+    connect(menuItem(edit, QStringLiteral("Editexistingtask1"), QStringLiteral("Edit existing task"),
+                     QKeySequence(Qt::CTRL | Qt::Key_Return)),
+            &QAction::triggered, this, [this] { btEditClick(true); });
+    connect(menuItem(edit, QStringLiteral("Editexistingtodo1"), QStringLiteral("Edit existing to-do"),
+                     QKeySequence(Qt::SHIFT | Qt::Key_Return)),
+            &QAction::triggered, this, [this] { btEditClick(false); });
+    connect(menuItem(edit, QStringLiteral("Deleteexistingtask1"), QStringLiteral("Delete existing task"),
+                     QKeySequence(Qt::CTRL | Qt::Key_Delete)),
+            &QAction::triggered, this, [this] { btDelClick(true); });
+    connect(menuItem(edit, QStringLiteral("Deleteexistingtodo1"), QStringLiteral("Delete existing to-do"),
+                     QKeySequence(Qt::SHIFT | Qt::Key_Delete)),
+            &QAction::triggered, this, [this] { btDelClick(false); });
+
+    QMenu* resize = menuBar()->addMenu(QStringLiteral("&Resize"));
+    resize->setObjectName(QStringLiteral("Resize1"));
+    connect(menuItem(resize, QStringLiteral("Maximizedailyevents1"), QStringLiteral("Maximize daily tasks"),
+                     QKeySequence(Qt::CTRL | Qt::Key_D)),
+            &QAction::triggered, this, &TfrmMain::Maximizedailyevents1Click);
+    connect(menuItem(resize, QStringLiteral("Maximizenondaytasks1"), QStringLiteral("Maximize to-do tasks"),
+                     QKeySequence(Qt::CTRL | Qt::Key_T)),
+            &QAction::triggered, this, &TfrmMain::Maximizenondaytasks1Click);
+}
+
+QMenu* TfrmMain::listMenu(bool dayList) {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(dayList ? QStringLiteral("PopupMenu1") : QStringLiteral("PopupMenu2"));
+    const QString n = dayList ? QStringLiteral("1") : QStringLiteral("2");
+    connect(menuItem(menu, QStringLiteral("Add") + n, QStringLiteral("Add")), &QAction::triggered, this,
+            [this, dayList] { btAddClick(dayList); });
+    connect(menuItem(menu, QStringLiteral("Edit") + n, QStringLiteral("Edit")), &QAction::triggered, this,
+            [this, dayList] { btEditClick(dayList); });
+    connect(menuItem(menu, QStringLiteral("Clone") + n, QStringLiteral("Clone")), &QAction::triggered, this,
+            [this, dayList] { Clone1Click(dayList); });
+    connect(menuItem(menu, QStringLiteral("Delete") + n, QStringLiteral("Delete")), &QAction::triggered, this,
+            [this, dayList] { btDelClick(dayList); });
+    menu->addSeparator();
+    connect(menuItem(menu, QStringLiteral("Print") + n, QStringLiteral("Print")), &QAction::triggered, this,
+            [this, dayList] { dayList ? Print3Click() : Print2Click(); });
+    QMenu* exportMenu = menu->addMenu(QStringLiteral("Export"));
+    connect(menuItem(exportMenu, QStringLiteral("HTMLFormat") + n, QStringLiteral("HTML Format")),
+            &QAction::triggered, this, [this] { exportList(true, focusWidget() == gridDay); });
+    connect(menuItem(exportMenu, QStringLiteral("CSVFormat") + n, QStringLiteral("CSV Format")),
+            &QAction::triggered, this, [this] { exportList(false, focusWidget() == gridDay); });
+    connect(menuItem(menu, QStringLiteral("Markascompleted") + n, QStringLiteral("Mark as completed")),
+            &QAction::triggered, this, [this, dayList] { Markascompleted1Click(dayList); });
+    return menu;
+}
+
+void TfrmMain::buildListCommands() {
+    struct Button {
+        QToolBar* bar;
+        const char* name;
+        const char* glyph;
+        QColor color;
+        const char* hint;
+        std::function<void()> run;
+    };
+    const QColor green(0, 128, 0), blue(0, 70, 160), red(190, 0, 0), dark(60, 60, 60);
+    const Button buttons[] = {
+        {ToolBar2, "tbAdd1", "+", green, "Add new task - Ctrl+Ins", [this] { btAddClick(true); }},
+        {ToolBar2, "tbEdit1", "\u270E", blue, "Edit task - Ctrl+Enter", [this] { btEditClick(true); }},
+        {ToolBar2, "tbDel1", "\u2715", red, "Delete task - Ctrl+Del", [this] { btDelClick(true); }},
+        {ToolBar2, "ToolButton9", "\u25A4", dark, "Print date tasks", [this] { Print3Click(); }},
+        {ToolBar2, "tbDone1", "\u2713", green, "Mark as completed", [this] { Markascompleted1Click(true); }},
+        {ToolBar2, "tbClone1", "\u2750", blue, "Clone existing task", [this] { Clone1Click(true); }},
+        {ToolBar2, "ToolButton15", "\u266B", dark, "Toggle alarm (yes/no)", [this] { ToolButton15Click(); }},
+        {ToolBar2, "ToolButton23", "\u25C9", green, "Today - Ctrl-Home", [this] { Today1Click(); }},
+        {ToolBar3, "tbAdd2", "+", green, "Add new todo - Shift+Ins", [this] { btAddClick(false); }},
+        {ToolBar3, "tbEdit2", "\u270E", blue, "Edit todo - Shift+Enter", [this] { btEditClick(false); }},
+        {ToolBar3, "tbDel2", "\u2715", red, "Delete Todo - Shift+Del", [this] { btDelClick(false); }},
+        {ToolBar3, "ToolButton11", "\u25A4", dark, "Print tasks", [this] { Print2Click(); }},
+        {ToolBar3, "tbDone2", "\u2713", green, "Mark as completed", [this] { Markascompleted1Click(false); }},
+        {ToolBar3, "tbClone2", "\u2750", blue, "Clone existing task", [this] { Clone1Click(false); }},
+    };
+    for (const Button& b : buttons) {
+        QAction* a = b.bar->addAction(GlyphIcon(QString::fromUtf8(b.glyph), b.color), QString::fromLatin1(b.hint));
+        a->setObjectName(QString::fromLatin1(b.name));
+        a->setToolTip(QString::fromLatin1(b.hint));
+        connect(a, &QAction::triggered, this, b.run);
+    }
+    for (GridView* list : {gridDay, gridNondayView}) {
+        const bool day = list == gridDay;
+        QMenu* menu = listMenu(day);
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(list, &QWidget::customContextMenuRequested, this,
+                [list, menu](const QPoint& pos) { menu->popup(list->viewport()->mapToGlobal(pos)); });
+        connect(list, &QAbstractItemView::doubleClicked, this, [this, day] { EditOrComplete(day, 1); });
+        connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this,
+                [this, list](int column) { sortList(list, column); });
+        list->installEventFilter(this);
+    }
+    connect(gridDay->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TfrmMain::DrawExtraMemo);
+    connect(gridDay->gridModel(), &QAbstractItemModel::modelReset, this, [this] {
+        connect(gridDay->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TfrmMain::DrawExtraMemo,
+                Qt::UniqueConnection);
+    });
 }
 
 bool TfrmMain::FormCreate() {
     memWhat->setAcceptRichText(false);
+    Options().load();
     m_alarmActive = false;
     m_exitFlag = false;
     m_filterNoteShown = false;
@@ -232,8 +370,16 @@ bool TfrmMain::FormCreate() {
     showWhenUsed(ToolBar2);
     showWhenUsed(ToolBar3);
     pnlTop->setVisible(ToolBar1->isVisible());
-    pnlNav->setFixedHeight(2);
 
+    gridDay->gridModel()->setStrikeOutColumn(3);
+    gridNondayView->gridModel()->setStrikeOutColumn(2);
+    for (QWidget* w : {static_cast<QWidget*>(gridDay), static_cast<QWidget*>(gridNondayView),
+                       static_cast<QWidget*>(memWhat)})
+        w->setFont(Options().gridFont);
+    for (GridView* v : {gridDay, gridNondayView}) {
+        v->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        v->verticalHeader()->setDefaultSectionSize(std::max(scaled(Options().rowHeight), v->fontMetrics().height() + 2));
+    }
     gridDay->sync();
     gridNondayView->sync();
     qApp->installEventFilter(this);
@@ -242,9 +388,14 @@ bool TfrmMain::FormCreate() {
     return true;
 }
 
-void TfrmMain::setFilter(const TaskFilter* filter) {
+void TfrmMain::setFilter(TaskFilter* filter) {
     m_filter = filter;
     m_store->filter = filter;
+}
+
+void TfrmMain::setCompletedLog(CompletedLog* log, TfrmComplete* window) {
+    m_log = log;
+    m_frmComplete = window;
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -253,19 +404,39 @@ void TfrmMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmMain::FormShow() {
+    const Qt::DayOfWeek weekStart = Options().sunday ? Qt::Sunday : Qt::Monday;
+    for (MonthCalendar* c : m_cals) c->setWeekStart(weekStart);
     fix2000();
     const QString holidays = appFile("holiday.grd");
     if (QFile::exists(holidays)) {
         ClearGridRows(m_gridHoliday);
         ReadTableFile(m_gridHoliday, holidays);
     }
-    const QDate today = Platform::clock().now().date();
-    m_store->readFromStore(DayNumber(today));
+    m_dateChangeBusy = false;
+    m_monthChangeBusy = false;
+
+    // Today in the second calendar, which becomes the current one.
+    for (MonthCalendar* c : m_cals) {
+        c->setBevel(c == cal(2) ? MonthCalendar::Bevel::Raised : MonthCalendar::Bevel::Lowered, 3);
+        c->setSelectedBackColor(palette().color(c == cal(2) ? QPalette::Highlight : QPalette::Button));
+    }
+    m_current = nullptr;
+    cal(2)->setDate(Platform::clock().now().date());
+    m_current = cal(2);
+    m_previous = cal(2);
+    updateAppropriateMonth();
+    m_store->readFromStore(DayNumber(m_current->date()));
     gridDay->sync();
     gridDay->setCurrentRow(1);
+    DrawExtraMemo();
+    UpdateLabels(cal(2));
+    m_current->setFocus();
+    resizeCalendars();
+
     gridDay->setFocus();
+    gridDayEnter(gridDay);
     m_timerPool.setActive(Trigger::SplitterHighlight, true);
-    m_timerPool.setActive(Trigger::Popup, SettingsStore::readBool(QStringLiteral("Options"), QStringLiteral("qPopup"), true));
+    m_timerPool.setActive(Trigger::Popup, Options().popup);
     if (isMinimized()) {
         m_timerPool.setActive(Trigger::PanelFlash, false);
         m_timerPool.setActive(Trigger::StatusClock, false);
@@ -346,18 +517,58 @@ void TfrmMain::ResizeGridNonDay() {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == pnlTodo && event->type() == QEvent::Resize && m_resizeAttached) {
-        FormResize();
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Resize && m_resizeAttached) {
+        if (watched == pnlCalendars) resizeCalendars();
+        if (watched == pnlTodo || watched == pnlCalendars) FormResize();
         return false;
     }
-    const QEvent::Type type = event->type();
+    if (type == QEvent::FocusOut && watched == memWhat && m_created) {
+        memWhatExit();
+        return false;
+    }
+    if (type == QEvent::FocusIn && (watched == gridDay || watched == gridNondayView)) {
+        gridDayEnter(static_cast<GridView*>(watched));
+        return false;
+    }
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this) return false;
+    if (!widget || widget->window() != this || !m_created) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    if (type == QEvent::KeyPress && key->key() == Qt::Key_Escape) return true;  // Escape does nothing here
-    if (type == QEvent::KeyRelease && !key->isAutoRepeat()) m_statusText->setText(todayText(QStringLiteral("dddddd")));
-    return false;
+    if (type == QEvent::KeyRelease) {
+        if (key->isAutoRepeat()) return false;
+        if (key->key() == Qt::Key_Insert && key->modifiers() == Qt::NoModifier) {
+            if (hasFocusIn(gridDay)) btAddClick(true);
+            else if (hasFocusIn(gridNondayView)) btAddClick(false);
+        }
+        m_statusText->setText(todayText(QStringLiteral("dddddd")));
+        return false;
+    }
+    // Key presses, seen before the focused control.
+    if (key->key() == Qt::Key_Escape) return true;  // Escape does nothing here
+    if (key->modifiers() != Qt::NoModifier || !m_current) return false;
+    const bool inNotes = hasFocusIn(memWhat);
+    const int rows = m_store->gridDay.rowCount() - 1;
+    switch (key->key()) {
+        case Qt::Key_Left:
+            if (inNotes) return false;
+            m_current->setDate(m_current->date().addDays(-1));
+            return true;
+        case Qt::Key_Right:
+            if (inNotes) return false;
+            m_current->setDate(m_current->date().addDays(1));
+            return true;
+        case Qt::Key_Up:
+            if (!hasFocusIn(gridDay) || (rows > 1 && gridDay->currentRow() != 1)) return false;
+            m_current->setDate(m_current->date().addDays(-7));
+            return true;
+        case Qt::Key_Down:
+            if (!hasFocusIn(gridDay) || (rows > 1 && gridDay->currentRow() != rows)) return false;
+            m_current->setDate(m_current->date().addDays(7));
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool TfrmMain::FormCloseQuery() { return true; }

@@ -11,11 +11,17 @@
 #include "data/gridtable.h"
 
 class QLabel;
+class QMenu;
 class QSplitter;
 class QTextEdit;
 class QToolBar;
+class QToolButton;
+class CompletedLog;
 class GridView;
+class MonthCalendar;
 class TaskFilter;
+class TfrmComplete;
+struct CellPaint;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -26,7 +32,8 @@ public:
     // Loads the task files and starts the triggers. False when a required file is missing
     // or unreadable: the error has been shown and the program must end without writing.
     bool FormCreate();
-    void setFilter(const TaskFilter* filter);
+    void setFilter(TaskFilter* filter);
+    void setCompletedLog(CompletedLog* log, TfrmComplete* window);
 
     // Commands.
     void SayGoodBye();
@@ -38,7 +45,50 @@ public:
     void UpdateStatusClock();
     void Timer2Timer();
 
+    // Month calendars.
+    MonthCalendar* cal(int n) const { return m_cals[n - 1]; }
+    MonthCalendar* currentCalendar() const { return m_current; }
+    QDate selectedDate() const;
+    void cal1Click(MonthCalendar* sender);
+    void cal1DateChange();
+    void cal1MonthChange();
+    void updateAppropriateMonth();
+    void cal1DrawCell(MonthCalendar* calendar, CellPaint& cell);
+    void cal1CellDblClick();
+    void ColorAllCalendars(bool all);
+    void UpdateLabels(MonthCalendar* calendar);
+    void resizeCalendars();
+    void Maximizedailyevents1Click();
+    void Maximizenondaytasks1Click();
+    void Today1Click();
+
+    // Day list, notes pane and to-do list.
+    void DrawExtraMemo();
+    void memWhatExit();
+    void gridDayEnter(GridView* list);
+    void sortList(GridView* list, int column);
+
+    // Task commands; dayList names the list a button or menu item belongs to.
+    void btAddClick(bool dayList);
+    void btEditClick(bool dayList);
+    void Markascompleted1Click(bool dayList);
+    void EditOrComplete(bool senderIsDayList, int mode);
+    void btDelClick(bool dayList);
+    void deleteEntry(bool dayList, bool writeBack, bool moving, const QDate& date);
+    void Clone1Click(bool dayList);
+    void CloneEntry();
+    void ToolButton15Click();
+    void CompletedTasks1Click();
+
+    // Printing and exporting the two lists.
+    void Print3Click();
+    void Print2Click();
+    void exportList(bool html, bool dayListActive);
+    void saveTodoList();
+
     TaskStore& store() { return *m_store; }
+    GridView* dayListView() const { return gridDay; }
+    GridView* todoListView() const { return gridNondayView; }
     GridTable& gridNonday() { return m_gridNonday; }
     GridTable& gridHoliday() { return m_gridHoliday; }
     TimerPool& timerPool() { return m_timerPool; }
@@ -46,6 +96,8 @@ public:
     bool exitFlag() const { return m_exitFlag; }
     // Pixels per inch scaling of the design sizes (design at 96).
     int scaled(int pixels) const;
+    // The control that has (or, while another window is active, last had) the focus here.
+    bool hasFocusIn(const QWidget* widget) const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -56,6 +108,10 @@ protected:
 private:
     void buildWindow();
     void buildMenus();
+    void buildCalendars();
+    void buildListCommands();
+    QMenu* listMenu(bool dayList);
+    void relayLists();
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
@@ -69,7 +125,23 @@ private:
     GridTable m_gridNonday{3, 2};
     GridTable m_gridHoliday{4, 1};
     TimerPool m_timerPool;
-    const TaskFilter* m_filter = nullptr;
+    TaskFilter* m_filter = nullptr;
+    CompletedLog* m_log = nullptr;
+    TfrmComplete* m_frmComplete = nullptr;
+
+    MonthCalendar* m_cals[4] = {};
+    MonthCalendar* m_current = nullptr;
+    MonthCalendar* m_previous = nullptr;
+    bool m_dateChangeBusy = false;
+    bool m_monthChangeBusy = false;
+    bool m_calendarsSynced = true;
+    int m_searchHitRow = -1;
+    bool m_monthColorRefresh = false;
+    int m_daySortColumn = 0;
+    Qt::SortOrder m_daySortOrder = Qt::AscendingOrder;
+    int m_todoSortColumn = -1;
+    Qt::SortOrder m_todoSortOrder = Qt::AscendingOrder;
+    QFont m_printFont;
 
     bool m_created = false;
     bool m_alarmActive = false;

@@ -6,6 +6,8 @@
 #include "app/main.h"
 #include "app/singleinstance.h"
 #include "app/taskfilter.h"
+#include "filters/complete.h"
+#include "filters/completedlog.h"
 #include "common/platform.h"
 #include "common/qtplatform.h"
 #include "common/windowing.h"
@@ -22,6 +24,9 @@ int main(int argc, char** argv) {
     TaskFilter filter;
     filter.loadAtStart(Platform::appFolder());
     frmMain.setFilter(&filter);
+    CompletedLog completedLog;
+    TfrmComplete frmComplete(completedLog);
+    frmMain.setCompletedLog(&completedLog, &frmComplete);
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &frmMain,
                      [&frmMain] { ForceForegroundWindow(&frmMain); });

@@ -6,8 +6,11 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QCursor>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -99,7 +102,6 @@ void TfrmMain::buildWindow() {
 
     pnlCalendars = panel(QStringLiteral("pnlCalendars"), m_splitMain);
     pnlCalendars->setMinimumWidth(20);
-    pnlCalendars->installEventFilter(this);
     pnlNav = panel(QStringLiteral("pnlNav"), pnlCalendars);
     pnlNav->hide();
     buildCalendars();
@@ -147,7 +149,6 @@ void TfrmMain::buildWindow() {
     memWhat->setPalette(memoPalette);
     memWhat->setContextMenuPolicy(Qt::NoContextMenu);
     memWhat->setTabChangesFocus(true);
-    memWhat->installEventFilter(this);
     memoLayout->addWidget(memWhat);
 
     pnlTodo = panel(QStringLiteral("pnlTodo"), m_splitTodo);
@@ -167,7 +168,6 @@ void TfrmMain::buildWindow() {
     ToolBar3 = toolBar(QStringLiteral("ToolBar3"), Qt::Vertical, pnlTodo);
     todoRow->addWidget(ToolBar3);
     todoLayout->addLayout(todoRow, 1);
-    pnlTodo->installEventFilter(this);
 
     setCentralWidget(central);
 
@@ -238,6 +238,13 @@ void TfrmMain::buildMenus() {
 
     QMenu* resize = menuBar()->addMenu(QStringLiteral("&Resize"));
     resize->setObjectName(QStringLiteral("Resize1"));
+    connect(menuItem(resize, QStringLiteral("N4monthCalendars1"), QStringLiteral("4-month Calendars Width")),
+            &QAction::triggered, this, &TfrmMain::N4monthCalendars1Click);
+    connect(menuItem(resize, QStringLiteral("DaytoNonDayEvents1"), QStringLiteral("Day to To-do Tasks")),
+            &QAction::triggered, this, &TfrmMain::DaytoNonDayEvents1Click);
+    connect(menuItem(resize, QStringLiteral("DailyEventsNotes1"), QStringLiteral("Daily Tasks/Notes")),
+            &QAction::triggered, this, &TfrmMain::DailyEventsNotes1Click);
+    resize->addSeparator();
     connect(menuItem(resize, QStringLiteral("Maximizedailyevents1"), QStringLiteral("Maximize daily tasks"),
                      QKeySequence(Qt::CTRL | Qt::Key_D)),
             &QAction::triggered, this, &TfrmMain::Maximizedailyevents1Click);
@@ -312,7 +319,6 @@ void TfrmMain::buildListCommands() {
         connect(list, &QAbstractItemView::doubleClicked, this, [this, day] { EditOrComplete(day, 1); });
         connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this,
                 [this, list](int column) { sortList(list, column); });
-        list->installEventFilter(this);
     }
     connect(gridDay->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TfrmMain::DrawExtraMemo);
     connect(gridDay->gridModel(), &QAbstractItemModel::modelReset, this, [this] {
@@ -382,6 +388,7 @@ bool TfrmMain::FormCreate() {
     }
     gridDay->sync();
     gridNondayView->sync();
+    // The window sees keys, focus changes and resizes of its parts before the controls do.
     qApp->installEventFilter(this);
     m_created = true;
     UpdateStatusClock();
@@ -469,10 +476,48 @@ void TfrmMain::UpdateStatusClock() {
     if (m_statusText) m_statusText->setText(todayText(QStringLiteral("dddddd tt")));
 }
 
+// Without a blink request one layout pass; otherwise one step of a size bar's blink.
 void TfrmMain::Timer2Timer() {
-    if (m_splitterHighlight) return;
-    FormResize();
-    m_timerPool.setActive(Trigger::SplitterHighlight, false);
+    if (!m_splitterHighlight) {
+        FormResize();
+        m_timerPool.setActive(Trigger::SplitterHighlight, false);
+        return;
+    }
+    if (m_blinkCount <= 0 || !m_blinkSplitter) {
+        m_timerPool.setActive(Trigger::SplitterHighlight, false);
+        m_splitterHighlight = false;
+        return;
+    }
+    // Odd steps draw the bar sunken in the highlight colour, even steps plain; it ends sunken.
+    QSplitterHandle* handle = m_blinkSplitter->handle(1);
+    handle->setStyleSheet(m_blinkCount % 2 ? QStringLiteral("background: palette(highlight);") : QString());
+    --m_blinkCount;
+}
+
+void TfrmMain::blinkSizeBar(QSplitter* splitter, const QPoint& pointer) {
+    if (m_blinkSplitter && m_blinkSplitter != splitter) m_blinkSplitter->handle(1)->setStyleSheet(QString());
+    m_blinkSplitter = splitter;
+    m_splitterHighlight = true;
+    m_blinkCount = 15;
+    m_timerPool.setActive(Trigger::SplitterHighlight, true);
+    const QScreen* screen = this->screen();
+    if (screen && pointer.x() < screen->geometry().right() && pointer.y() < screen->geometry().bottom())
+        QCursor::setPos(pointer);
+}
+
+void TfrmMain::N4monthCalendars1Click() {
+    QSplitterHandle* h = m_splitMain->handle(1);
+    blinkSizeBar(m_splitMain, h->mapToGlobal(QPoint(h->width() / 2, h->height() / 2)));
+}
+
+void TfrmMain::DaytoNonDayEvents1Click() {
+    QSplitterHandle* h = m_splitTodo->handle(1);
+    blinkSizeBar(m_splitTodo, h->mapToGlobal(QPoint(h->width() / 2, h->height() / 2)));
+}
+
+void TfrmMain::DailyEventsNotes1Click() {
+    QSplitterHandle* h = m_splitDay->handle(1);
+    blinkSizeBar(m_splitDay, h->mapToGlobal(QPoint(h->width() / 2, h->height() / 2)));
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {
@@ -525,6 +570,12 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     }
     if (type == QEvent::FocusOut && watched == memWhat && m_created) {
         memWhatExit();
+        return false;
+    }
+    if (type == QEvent::MouseButtonRelease && watched == memWhat->viewport()) {
+        // A click on a web address opens it, unless text was being selected.
+        const QString link = memWhat->anchorAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (!link.isEmpty() && !memWhat->textCursor().hasSelection()) Platform::shell().open(link);
         return false;
     }
     if (type == QEvent::FocusIn && (watched == gridDay || watched == gridNondayView)) {

@@ -58,6 +58,9 @@ public:
     void ColorAllCalendars(bool all);
     void UpdateLabels(MonthCalendar* calendar);
     void resizeCalendars();
+    void N4monthCalendars1Click();
+    void DaytoNonDayEvents1Click();
+    void DailyEventsNotes1Click();
     void Maximizedailyevents1Click();
     void Maximizenondaytasks1Click();
     void Today1Click();
@@ -112,6 +115,7 @@ private:
     void buildListCommands();
     QMenu* listMenu(bool dayList);
     void relayLists();
+    void blinkSizeBar(QSplitter* splitter, const QPoint& pointer);
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
@@ -148,6 +152,8 @@ private:
     bool m_exitFlag = false;
     bool m_filterNoteShown = false;
     bool m_splitterHighlight = false;
+    int m_blinkCount = 0;
+    QSplitter* m_blinkSplitter = nullptr;
     bool m_resizeAttached = false;
     bool m_closed = false;
 

@@ -8,6 +8,7 @@
 #include <QDateEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimeEdit>
 #include <QApplication>
 #include <QHeaderView>
@@ -46,6 +47,28 @@ constexpr Columns kDay{0, 1, 2, 3, 4};
 constexpr Columns kTodo{-1, 0, 1, 2, -1};
 
 QString first50(const QString& notes) { return notes.left(50); }
+
+// The notes as rich text in which web addresses are links; the plain text stays the same.
+QString notesWithLinks(const QStringList& lines) {
+    static const QRegularExpression url(QStringLiteral(R"((https?://|ftp://|mailto:|www\.)[^\s<>"]+)"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    QString html;
+    for (const QString& line : lines) {
+        QString out;
+        qsizetype at = 0;
+        for (auto it = url.globalMatch(line); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            out += line.mid(at, m.capturedStart() - at).toHtmlEscaped();
+            QString target = m.captured();
+            if (target.startsWith(QLatin1String("www."), Qt::CaseInsensitive)) target.prepend(QStringLiteral("http://"));
+            out += QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), m.captured().toHtmlEscaped());
+            at = m.capturedEnd();
+        }
+        out += line.mid(at).toHtmlEscaped();
+        html += QStringLiteral("<p style=\"margin:0; white-space:pre-wrap\">") + out + QStringLiteral("</p>");
+    }
+    return html;
+}
 
 }  // namespace
 
@@ -330,8 +353,8 @@ void TfrmMain::DrawExtraMemo() {
     const GridTable& t = m_store->gridDay;
     const int row = gridDay->currentRow();
     const QString notes = t.cell(kDay.notes, row);
-    const QString shown = TextToLines(notes).join(QLatin1Char('\n'));
-    if (memWhat->toPlainText() != shown) memWhat->setPlainText(shown);
+    const QStringList lines = TextToLines(notes);
+    if (memWhat->toPlainText() != lines.join(QLatin1Char('\n'))) memWhat->setHtml(notesWithLinks(lines));
     memWhat->setVisible(!notes.isEmpty());
     QPalette p = memWhat->palette();
     p.setColor(QPalette::Base, t.cell(kDay.done, row) == QLatin1String("Yes") ? palette().color(QPalette::Button)

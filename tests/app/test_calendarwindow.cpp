@@ -2,6 +2,7 @@
 // cells, the captions over the lists, the form-level keys and the double click.
 
 #include <QLabel>
+#include <QSplitter>
 
 #include "common/monthcalendar.h"
 #include "mainfixture.h"
@@ -155,8 +156,14 @@ private Q_SLOTS:
         QCOMPARE(title, QStringLiteral("PAST Sat 3/12/2005 4 days ago"));
     }
 
-    void maximizeCommands() {
+    void resizeMenuCommands() {
         MainFixture f(kStore);
+        QTRY_VERIFY(!f.w().timerPool().isActive(Trigger::SplitterHighlight));  // the first layout pass
+        auto* split = f.w().findChild<QSplitter*>(QStringLiteral("splitMain"));
+        f.trigger("N4monthCalendars1");
+        QVERIFY(f.w().timerPool().isActive(Trigger::SplitterHighlight));
+        QTRY_VERIFY_WITH_TIMEOUT(!f.w().timerPool().isActive(Trigger::SplitterHighlight), 3000);
+        QVERIFY(!split->handle(1)->styleSheet().isEmpty());  // fifteen steps end on the highlighted bar
         f.trigger("Maximizedailyevents1");
         QVERIFY(f.w().findChild<QWidget*>(QStringLiteral("pnlTodo"))->height() <= 8 + 2);
         QVERIFY(f.w().dayListView()->hasFocus());

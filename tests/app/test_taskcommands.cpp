@@ -198,6 +198,17 @@ private Q_SLOTS:
         QCOMPARE(onDisk(f, "grid.grd").cell(1, 1), QStringLiteral("9:00 AM"));
     }
 
+    void webAddressesInTheNotesOpen() {
+        MainFixture f(storeWith({{"38427.101", "9:00 AM", "Work", "see www.example.com/a?b=1 today", "No", "No"}}));
+        auto* memo = f.w().findChild<QTextEdit*>(QStringLiteral("memWhat"));
+        QCOMPARE(memo->toPlainText(), QStringLiteral("see www.example.com/a?b=1 today"));
+        const QTextCursor c = memo->document()->find(QStringLiteral("example"));
+        const QPoint at = memo->cursorRect(c).center();
+        QCOMPARE(memo->anchorAt(at), QStringLiteral("http://www.example.com/a?b=1"));
+        QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(f.platform.shell->opened, QStringList{"http://www.example.com/a?b=1"});
+    }
+
     void notesPaneWritesBackOnLeaving() {
         MainFixture f(storeWith({{"38427.101", "9:00 AM", "Work", "first", "Yes", "No"}}));
         auto* memo = f.w().findChild<QTextEdit*>(QStringLiteral("memWhat"));

@@ -3,6 +3,7 @@
 // the to-do list and the status clock. It owns the program's task tables and its
 // periodic triggers, loads grid.grd and gridNon.grd at start and writes them back at exit.
 
+#include <QDate>
 #include <QMainWindow>
 #include <memory>
 
@@ -146,6 +147,7 @@ private:
     int m_todoSortColumn = -1;
     Qt::SortOrder m_todoSortOrder = Qt::AscendingOrder;
     QFont m_printFont;
+    QDate m_paintToday;
 
     bool m_created = false;
     bool m_alarmActive = false;

@@ -106,9 +106,11 @@ void TfrmMain::cal1DrawCell(MonthCalendar* calendar, CellPaint& cell) {
         cell.skip = true;
         return;
     }
+    // The clock is read once per calendar painted, not once per cell.
+    if (cell.index == 0 || !m_paintToday.isValid()) m_paintToday = Platform::clock().now().date();
     if (!cell.inMonth) return;
     const ProgramOptions& o = Options();
-    const QDate today = Platform::clock().now().date();
+    const QDate& today = m_paintToday;
     QColor back = palette().color(QPalette::Button);
     QColor text = palette().color(QPalette::WindowText);
     const int day = DayNumber(cell.date);

@@ -38,7 +38,44 @@ bool readsAsNumber(const QString& text, double& value) {
 
 }  // namespace
 
-int RowDayNumber(const GridTable& table, int row) { return int(DotStrToFloat(table.cell(0, row))); }
+namespace {
+
+// The day numbers of a large table's rows, kept for its latest revision: every painted day
+// cell looks up the store, and reading keys from the strings each time costs a cache miss
+// per step of the binary search. One table at a time (the store) is worth keeping.
+struct DayCache {
+    const GridTable* table = nullptr;
+    quint64 revision = 0;
+    std::vector<int> days;
+
+    static constexpr int kMinRows = 512;
+
+    bool validFor(const GridTable& t) const {
+        return table == &t && revision == t.revision() && qsizetype(days.size()) == t.rowCount();
+    }
+    const int* daysOf(const GridTable& t) {
+        if (t.rowCount() < kMinRows) return nullptr;
+        if (!validFor(t)) {
+            days.resize(size_t(t.rowCount()));
+            for (int r = 0; r < t.rowCount(); ++r) days[size_t(r)] = int(DotStrToFloat(t.cell(0, r)));
+            table = &t;
+            revision = t.revision();
+        }
+        return days.data();
+    }
+};
+
+DayCache& dayCache() {
+    static DayCache cache;
+    return cache;
+}
+
+}  // namespace
+
+int RowDayNumber(const GridTable& table, int row) {
+    if (const int* days = dayCache().daysOf(table)) return days[row];
+    return int(DotStrToFloat(table.cell(0, row)));
+}
 
 int FindFirstRowOfDay(const GridTable& table, int dayNumber, const TaskFilter* filter) {
     const int rows = table.rowCount();
@@ -194,6 +231,8 @@ void TaskStore::writeToStore(int dayNumber) {
     const int from = lowerBoundOfDay(gridStore, dayNumber);
     int end = from;
     while (end < gridStore.rowCount() && RowDayNumber(gridStore, end) == dayNumber) ++end;
+    const int oldCount = end - from;
+    const bool cached = dayCache().validFor(gridStore);
     int insertAt = -1;
     for (int r = end - 1; r >= from; --r) {
         if (!rowPasses(gridStore, r, filter)) continue;
@@ -215,8 +254,15 @@ void TaskStore::writeToStore(int dayNumber) {
         for (int c = 0; c < 5; ++c) gridStore.setCell(c + 1, row, gridDay.cell(c, i));
     }
     // The rest of the store is in order already, so ordering this day's rows is the whole sort.
-    purgeAndSortRange(gridStore.rawRows(), from, end);
+    const qsizetype newEnd = purgeAndSortRange(gridStore.rawRows(), from, end);
     gridStore.touch();
+    if (cached) {
+        // Only this day's rows changed: mend the cached day numbers instead of reading them all.
+        DayCache& cache = dayCache();
+        cache.days.erase(cache.days.begin() + from, cache.days.begin() + from + oldCount);
+        cache.days.insert(cache.days.begin() + from, size_t(newEnd - from), dayNumber);
+        cache.revision = gridStore.revision();
+    }
     saveStore();
 }
 

@@ -1,5 +1,7 @@
 #include "data/gridtable.h"
 
+#include <atomic>
+
 #include <algorithm>
 
 namespace {
@@ -55,7 +57,7 @@ void GridTable::setColCount(int count) {
         m_widths.reserve(count);
     m_widths.resize(count, kDefaultWidth);
     m_colCount = count;
-    ++m_revision;
+    touch();
 }
 
 void GridTable::setRowCount(int count) {
@@ -64,7 +66,7 @@ void GridTable::setRowCount(int count) {
         return;
     reserveRows(m_rows, count);
     m_rows.resize(count, emptyRow(m_colCount));
-    ++m_revision;
+    touch();
 }
 
 const QString& GridTable::cell(int col, int row) const {
@@ -78,7 +80,7 @@ void GridTable::setCell(int col, int row, const QString& text) {
     if (col < 0 || col >= m_colCount || row < 0 || row >= rowCount())
         return;
     m_rows[row][col] = text;
-    ++m_revision;
+    touch();
 }
 
 int GridTable::colWidth(int col) const {
@@ -89,7 +91,7 @@ void GridTable::setColWidth(int col, int width) {
     if (col < 0 || col >= m_colCount)
         return;
     m_widths[col] = std::max(0, width);
-    ++m_revision;
+    touch();
 }
 
 void GridTable::insertRows(int at, int count) {
@@ -98,7 +100,7 @@ void GridTable::insertRows(int at, int count) {
     at = std::clamp(at, 0, rowCount());
     reserveRows(m_rows, qsizetype(rowCount()) + count);
     m_rows.insert(at, count, emptyRow(m_colCount));
-    ++m_revision;
+    touch();
 }
 
 void GridTable::removeRows(int at, int count) {
@@ -110,7 +112,7 @@ void GridTable::removeRows(int at, int count) {
     // A table always has at least its heading row.
     if (m_rows.isEmpty())
         m_rows.append(emptyRow(m_colCount));
-    ++m_revision;
+    touch();
 }
 
 void GridTable::moveRow(int from, int to) {
@@ -120,7 +122,7 @@ void GridTable::moveRow(int from, int to) {
     if (from == to)
         return;
     m_rows.move(from, to);
-    ++m_revision;
+    touch();
 }
 
 void GridTable::setDataRows(QList<QList<QString>> rows) {
@@ -131,5 +133,12 @@ void GridTable::setDataRows(QList<QList<QString>> rows) {
             fitRow(row, m_colCount);
         m_rows.append(std::move(row));
     }
-    ++m_revision;
+    touch();
 }
+
+quint64 GridTable::NextRevision() {
+    static std::atomic<quint64> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}
+
+void GridTable::touch() { m_revision = NextRevision(); }

@@ -33,13 +33,16 @@ public:
     QList<QList<QString>>& rawRows() { return m_rows; }
     const QList<QList<QString>>& rawRows() const { return m_rows; }
 
-    // Counts every change, so views can tell whether they need to refresh.
+    // Changes with every change of the table, so views and caches can tell whether they
+    // need to refresh. Revisions are unique across all tables of the process: a table never
+    // shows a revision that another table had.
     quint64 revision() const { return m_revision; }
-    void touch() { ++m_revision; }
+    void touch();
 
 private:
     int m_colCount = 1;
     QList<QList<QString>> m_rows;
     QList<int> m_widths;
-    quint64 m_revision = 0;
+    quint64 m_revision = NextRevision();
+    static quint64 NextRevision();
 };

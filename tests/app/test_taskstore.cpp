@@ -185,6 +185,30 @@ private Q_SLOTS:
                                     "38354.100 after"}));
     }
 
+    // Large stores keep their day numbers between lookups; edits must keep them right.
+    void largeStoreLookupsFollowEdits() {
+        TestPlatform p;
+        TaskStore s(p.folder());
+        TaskFilter f;
+        s.filter = &f;
+        QList<Row> rows;
+        for (int i = 0; i < 900; ++i)
+            rows << Row{QString::asprintf("%d.%d", 40000 + i / 3, 101 + i % 3), "9:00 AM", "", "t", "No", "No"};
+        fill(s.gridStore, rows);
+        QCOMPARE(FindFirstRowOfDay(s.gridStore, 40100, &f), 301);
+        s.readFromStore(40100);
+        s.gridDay.insertRows(1, 2);  // two more tasks on that day
+        for (int r = 1; r <= 2; ++r)
+            for (int c = 0; c < 5; ++c) s.gridDay.setCell(c, r, QStringLiteral("9:00 AM|x|n|No|No").split('|')[c]);
+        s.writeToStore(40100);
+        QCOMPARE(CountRowsOfDay(s.gridStore, FindFirstRowOfDay(s.gridStore, 40100, &f), &f), 5);
+        QCOMPARE(FindFirstRowOfDay(s.gridStore, 40101, &f), 306);
+        QCOMPARE(FindFirstRowOfDay(s.gridStore, 40299, &f), 900);
+        s.gridStore.removeRows(1, 3);  // a change behind the store's back is seen too
+        QCOMPARE(FindFirstRowOfDay(s.gridStore, 40000, &f), -1);
+        QCOMPARE(FindFirstRowOfDay(s.gridStore, 40001, &f), 1);
+    }
+
     void emptyDayReadsAsOneBlankRowAndWritesNothing() {
         TestPlatform p;
         TaskStore s(p.folder());

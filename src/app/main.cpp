@@ -122,6 +122,7 @@ void TfrmMain::buildWindow() {
     titleLayout->setContentsMargins(4, 2, 4, 2);
     lblDate = new QLabel(QStringLiteral("Tasks for "), Panel2);
     lblDate->setObjectName(QStringLiteral("lblDate"));
+    lblDate->setForegroundRole(QPalette::WindowText);  // the panel behind it is button-coloured
     QFont titleFont = lblDate->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);

@@ -182,6 +182,7 @@ void TfrmMain::EditOrComplete(bool senderIsDayList, int mode) {
     editor.taskDateText = dayList ? dateText : QStringLiteral("Non date task");
     editor.editingFlag = true;
     editor.lblTitle->setFont(lblDate->font());
+    editor.lblTitle->setPalette(lblDate->palette());
     if (dayList) {
         editor.dtTime->setTime(FromDateValue(SafeStrToTime(t.cell(c.time, row))).time());
         editor.cbAlarm->setChecked(t.cell(c.alarm, row) == QLatin1String("Yes"));

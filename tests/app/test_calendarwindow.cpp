@@ -78,7 +78,7 @@ private Q_SLOTS:
         QCOMPARE(f.day().cell(2, 1), QStringLiteral("done one"));
         auto* heading = f.w().findChild<QLabel*>(QStringLiteral("lblDate"));
         QCOMPARE(heading->text(), QStringLiteral("2 tasks Thu 3/10/2005  6 days ago"));
-        QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(heading->palette().color(heading->foregroundRole()), QColor(0, 0, 255));  // the colour it is drawn in
     }
 
     void dayColours_data() {

@@ -198,6 +198,31 @@ private Q_SLOTS:
         QCOMPARE(onDisk(f, "grid.grd").cell(1, 1), QStringLiteral("9:00 AM"));
     }
 
+    void exportAndPrintTheLists() {
+        MainFixture f(storeWith({{"38427.101", "9:00 AM", "Work", "a, b", "No", "No"}}));
+        f.w().dayListView()->setFocus();
+        const QString csv = f.platform.path(QStringLiteral("day.txt"));
+        f.platform.dialogs->files << csv;
+        f.trigger("CSVFormat1");
+        QCOMPARE(f.platform.dialogs->boxes.last().caption, QStringLiteral("Save as comma-delimited"));
+        QCOMPARE(f.platform.readFile(QStringLiteral("day.txt")),
+                 QByteArray("Time,Category,What,Done?,Alarm?\r\n9:00 AM,Work,\"a, b\",No,No\r\n"));
+
+        f.w().todoListView()->setFocus();
+        f.platform.dialogs->files << f.platform.path(QStringLiteral("todo.htm"));
+        f.trigger("HTMLFormat2");  // the to-do list is the active list now
+        QVERIFY(f.platform.readFile(QStringLiteral("todo.htm")).contains("Category"));
+        QVERIFY(!f.platform.readFile(QStringLiteral("todo.htm")).contains("Alarm?"));
+
+        f.platform.dialogs->boxes.clear();
+        f.trigger("ToolButton9");  // cancelling the font dialog prints nothing
+        QCOMPARE(f.platform.dialogs->boxes.size(), 1);
+        QCOMPARE(f.platform.dialogs->boxes[0].kind, BoxKind::Font);
+        f.platform.dialogs->answers << true << true;
+        f.trigger("ToolButton9");
+        QVERIFY(QFile::exists(f.platform.path(QStringLiteral("printed.pdf"))));
+    }
+
     void webAddressesInTheNotesOpen() {
         MainFixture f(storeWith({{"38427.101", "9:00 AM", "Work", "see www.example.com/a?b=1 today", "No", "No"}}));
         auto* memo = f.w().findChild<QTextEdit*>(QStringLiteral("memWhat"));

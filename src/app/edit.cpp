@@ -224,6 +224,11 @@ void TfrmEdit::setCategory(const QString& category) {
     cbCategory->setEditText(category);
 }
 
+void TfrmEdit::setNotesFont(const QFont& font) {
+    memMain->setFont(font);
+    memComplete->setFont(font);
+}
+
 void TfrmEdit::loadCategoryList() {
     const QString file = categoryFile();
     if (FileIsEmpty(file)) return;

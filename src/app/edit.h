@@ -53,6 +53,8 @@ public:
     QString notesTrimmed() const;
     void setNotes(const QString& notes);
     void setCategory(const QString& category);
+    // Both notes fields write in the main window's notes font.
+    void setNotesFont(const QFont& font);
 
     void btOKClick();
     void btCompleteClick();

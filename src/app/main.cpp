@@ -1,3 +1,4 @@
+#include "common/menus.h"
 #include "app/main.h"
 
 #include <QAction>
@@ -186,22 +187,10 @@ void TfrmMain::buildWindow() {
     m_splitTodo->setSizes({scaled(654 - 241), scaled(241)});
 }
 
-namespace {
-QAction* menuItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& keys = {}) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    if (!keys.isEmpty()) {
-        a->setShortcut(keys);
-        a->setShortcutContext(Qt::WindowShortcut);
-    }
-    return a;
-}
-}  // namespace
-
 void TfrmMain::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    QAction* completed = menuItem(file, QStringLiteral("CompletedTasks1"), QStringLiteral("View Completed Tasks"));
+    QAction* completed = MenuItem(file, QStringLiteral("CompletedTasks1"), QStringLiteral("View Completed Tasks"));
     connect(completed, &QAction::triggered, this, &TfrmMain::CompletedTasks1Click);
     auto* tbCompleted = ToolBar1->addAction(GlyphIcon(QStringLiteral("\u2611"), QColor(0, 110, 0)),
                                             QStringLiteral("View Completed Tasks"));
@@ -218,38 +207,38 @@ void TfrmMain::buildMenus() {
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("Edit1"));
-    connect(menuItem(edit, QStringLiteral("Insertnewtask1"), QStringLiteral("Insert new task"),
+    connect(MenuItem(edit, QStringLiteral("Insertnewtask1"), QStringLiteral("Insert new task"),
                      QKeySequence(Qt::CTRL | Qt::Key_Insert)),
             &QAction::triggered, this, [this] { btAddClick(true); });
-    connect(menuItem(edit, QStringLiteral("Insertnewtodo1"), QStringLiteral("Insert new to-do"),
+    connect(MenuItem(edit, QStringLiteral("Insertnewtodo1"), QStringLiteral("Insert new to-do"),
                      QKeySequence(Qt::SHIFT | Qt::Key_Insert)),
             &QAction::triggered, this, [this] { btAddClick(false); });
-    connect(menuItem(edit, QStringLiteral("Editexistingtask1"), QStringLiteral("Edit existing task"),
+    connect(MenuItem(edit, QStringLiteral("Editexistingtask1"), QStringLiteral("Edit existing task"),
                      QKeySequence(Qt::CTRL | Qt::Key_Return)),
             &QAction::triggered, this, [this] { btEditClick(true); });
-    connect(menuItem(edit, QStringLiteral("Editexistingtodo1"), QStringLiteral("Edit existing to-do"),
+    connect(MenuItem(edit, QStringLiteral("Editexistingtodo1"), QStringLiteral("Edit existing to-do"),
                      QKeySequence(Qt::SHIFT | Qt::Key_Return)),
             &QAction::triggered, this, [this] { btEditClick(false); });
-    connect(menuItem(edit, QStringLiteral("Deleteexistingtask1"), QStringLiteral("Delete existing task"),
+    connect(MenuItem(edit, QStringLiteral("Deleteexistingtask1"), QStringLiteral("Delete existing task"),
                      QKeySequence(Qt::CTRL | Qt::Key_Delete)),
             &QAction::triggered, this, [this] { btDelClick(true); });
-    connect(menuItem(edit, QStringLiteral("Deleteexistingtodo1"), QStringLiteral("Delete existing to-do"),
+    connect(MenuItem(edit, QStringLiteral("Deleteexistingtodo1"), QStringLiteral("Delete existing to-do"),
                      QKeySequence(Qt::SHIFT | Qt::Key_Delete)),
             &QAction::triggered, this, [this] { btDelClick(false); });
 
     QMenu* resize = menuBar()->addMenu(QStringLiteral("&Resize"));
     resize->setObjectName(QStringLiteral("Resize1"));
-    connect(menuItem(resize, QStringLiteral("N4monthCalendars1"), QStringLiteral("4-month Calendars Width")),
+    connect(MenuItem(resize, QStringLiteral("N4monthCalendars1"), QStringLiteral("4-month Calendars Width")),
             &QAction::triggered, this, &TfrmMain::N4monthCalendars1Click);
-    connect(menuItem(resize, QStringLiteral("DaytoNonDayEvents1"), QStringLiteral("Day to To-do Tasks")),
+    connect(MenuItem(resize, QStringLiteral("DaytoNonDayEvents1"), QStringLiteral("Day to To-do Tasks")),
             &QAction::triggered, this, &TfrmMain::DaytoNonDayEvents1Click);
-    connect(menuItem(resize, QStringLiteral("DailyEventsNotes1"), QStringLiteral("Daily Tasks/Notes")),
+    connect(MenuItem(resize, QStringLiteral("DailyEventsNotes1"), QStringLiteral("Daily Tasks/Notes")),
             &QAction::triggered, this, &TfrmMain::DailyEventsNotes1Click);
     resize->addSeparator();
-    connect(menuItem(resize, QStringLiteral("Maximizedailyevents1"), QStringLiteral("Maximize daily tasks"),
+    connect(MenuItem(resize, QStringLiteral("Maximizedailyevents1"), QStringLiteral("Maximize daily tasks"),
                      QKeySequence(Qt::CTRL | Qt::Key_D)),
             &QAction::triggered, this, &TfrmMain::Maximizedailyevents1Click);
-    connect(menuItem(resize, QStringLiteral("Maximizenondaytasks1"), QStringLiteral("Maximize to-do tasks"),
+    connect(MenuItem(resize, QStringLiteral("Maximizenondaytasks1"), QStringLiteral("Maximize to-do tasks"),
                      QKeySequence(Qt::CTRL | Qt::Key_T)),
             &QAction::triggered, this, &TfrmMain::Maximizenondaytasks1Click);
 }
@@ -258,23 +247,23 @@ QMenu* TfrmMain::listMenu(bool dayList) {
     auto* menu = new QMenu(this);
     menu->setObjectName(dayList ? QStringLiteral("PopupMenu1") : QStringLiteral("PopupMenu2"));
     const QString n = dayList ? QStringLiteral("1") : QStringLiteral("2");
-    connect(menuItem(menu, QStringLiteral("Add") + n, QStringLiteral("Add")), &QAction::triggered, this,
+    connect(MenuItem(menu, QStringLiteral("Add") + n, QStringLiteral("Add")), &QAction::triggered, this,
             [this, dayList] { btAddClick(dayList); });
-    connect(menuItem(menu, QStringLiteral("Edit") + n, QStringLiteral("Edit")), &QAction::triggered, this,
+    connect(MenuItem(menu, QStringLiteral("Edit") + n, QStringLiteral("Edit")), &QAction::triggered, this,
             [this, dayList] { btEditClick(dayList); });
-    connect(menuItem(menu, QStringLiteral("Clone") + n, QStringLiteral("Clone")), &QAction::triggered, this,
+    connect(MenuItem(menu, QStringLiteral("Clone") + n, QStringLiteral("Clone")), &QAction::triggered, this,
             [this, dayList] { Clone1Click(dayList); });
-    connect(menuItem(menu, QStringLiteral("Delete") + n, QStringLiteral("Delete")), &QAction::triggered, this,
+    connect(MenuItem(menu, QStringLiteral("Delete") + n, QStringLiteral("Delete")), &QAction::triggered, this,
             [this, dayList] { btDelClick(dayList); });
     menu->addSeparator();
-    connect(menuItem(menu, QStringLiteral("Print") + n, QStringLiteral("Print")), &QAction::triggered, this,
+    connect(MenuItem(menu, QStringLiteral("Print") + n, QStringLiteral("Print")), &QAction::triggered, this,
             [this, dayList] { dayList ? Print3Click() : Print2Click(); });
     QMenu* exportMenu = menu->addMenu(QStringLiteral("Export"));
-    connect(menuItem(exportMenu, QStringLiteral("HTMLFormat") + n, QStringLiteral("HTML Format")),
+    connect(MenuItem(exportMenu, QStringLiteral("HTMLFormat") + n, QStringLiteral("HTML Format")),
             &QAction::triggered, this, [this] { exportList(true, focusWidget() == gridDay); });
-    connect(menuItem(exportMenu, QStringLiteral("CSVFormat") + n, QStringLiteral("CSV Format")),
+    connect(MenuItem(exportMenu, QStringLiteral("CSVFormat") + n, QStringLiteral("CSV Format")),
             &QAction::triggered, this, [this] { exportList(false, focusWidget() == gridDay); });
-    connect(menuItem(menu, QStringLiteral("Markascompleted") + n, QStringLiteral("Mark as completed")),
+    connect(MenuItem(menu, QStringLiteral("Markascompleted") + n, QStringLiteral("Mark as completed")),
             &QAction::triggered, this, [this, dayList] { Markascompleted1Click(dayList); });
     return menu;
 }

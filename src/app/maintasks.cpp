@@ -86,6 +86,7 @@ void TfrmMain::btAddClick(bool dayList) {
     QString title = dayList ? dateText + QLatin1Char(' ') + RelativeDayText(day) : QStringLiteral("To-do task");
 
     TfrmEdit editor(m_filter, m_log, this);
+    editor.setNotesFont(memWhat->font());
     editor.taskDateText = dayList ? dateText : QStringLiteral("To-do task");
     editor.cbAlarm->setChecked(Options().newTaskAlarm);
     editor.lblTitle->setFont(lblDate->font());
@@ -177,6 +178,7 @@ void TfrmMain::EditOrComplete(bool senderIsDayList, int mode) {
     }
 
     TfrmEdit editor(m_filter, m_log, this);
+    editor.setNotesFont(memWhat->font());
     const QString notes = t.cell(c.notes, row);
     editor.setWindowTitle(QStringLiteral("Task: ") + first50(notes) + QStringLiteral(" ..."));
     editor.taskDateText = dayList ? dateText : QStringLiteral("Non date task");

@@ -7,6 +7,7 @@
 
 #include "app/taskfilter.h"
 #include "common/basic.h"
+#include "data/gridsort.h"
 #include "data/tablefile.h"
 
 namespace {
@@ -27,13 +28,6 @@ int lowerBoundOfDay(const GridTable& table, int dayNumber) {
             high = mid;
     }
     return low;
-}
-
-bool readsAsNumber(const QString& text, double& value) {
-    if (text.isEmpty()) return false;
-    bool ok = false;
-    value = QLocale().toDouble(text.trimmed(), &ok);
-    return ok;
 }
 
 }  // namespace
@@ -151,14 +145,6 @@ void ClearGridRows(GridTable& table) {
         for (int c = 0; c < table.colCount(); ++c) table.setCell(c, r, QString());
 }
 
-int CompareCellsNumberOrText(const QString& a, const QString& b) {
-    double x = 0;
-    double y = 0;
-    if (readsAsNumber(a, x) && readsAsNumber(b, y)) return x < y ? -1 : (x > y ? 1 : 0);
-    const int c = a.compare(b);
-    return c < 0 ? -1 : (c > 0 ? 1 : 0);
-}
-
 namespace {
 
 // Orders rows by key read as a number, ties by the following columns.
@@ -171,7 +157,7 @@ struct RowOrder {
         const QList<QString>& x = rows.at(base + a);
         const QList<QString>& y = rows.at(base + b);
         for (qsizetype c = 1; c < x.size() && c < y.size(); ++c) {
-            const int cmp = CompareCellsNumberOrText(x.at(c), y.at(c));
+            const int cmp = CompareNumberOrText(x.at(c), y.at(c));
             if (cmp != 0) return cmp < 0;
         }
         return false;

@@ -24,9 +24,6 @@ int FindFreeRow(GridTable& table);
 // Empties every cell of rows 1 onward, keeping the counts.
 void ClearGridRows(GridTable& table);
 
-// Orders two cells as numbers when both read as numbers, otherwise as text by character code.
-int CompareCellsNumberOrText(const QString& a, const QString& b);
-
 class TaskStore {
 public:
     explicit TaskStore(const QString& appFolder);

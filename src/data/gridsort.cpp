@@ -18,6 +18,14 @@ bool readNumber(const QString& text, double& value) {
 }
 }  // namespace
 
+int CompareNumberOrText(const QString& a, const QString& b) {
+    double x = 0;
+    double y = 0;
+    if (readNumber(a, x) && readNumber(b, y)) return sign(x - y);
+    const int c = a.compare(b);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
 int CompareAuto(const QString& a, const QString& b) {
     double x = 0;
     double y = 0;

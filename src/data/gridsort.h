@@ -8,6 +8,8 @@
 
 class GridTable;
 
+// Numbers compare as numbers, other texts by character code. Answers -1, 0 or 1.
+int CompareNumberOrText(const QString& a, const QString& b);
 // Numbers compare as numbers, dates (in the short date format) as dates, other texts by
 // character code. Answers -1, 0 or 1.
 int CompareAuto(const QString& a, const QString& b);

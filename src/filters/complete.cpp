@@ -1,3 +1,4 @@
+#include "common/menus.h"
 #include "filters/complete.h"
 
 #include <QAction>
@@ -37,15 +38,6 @@ constexpr int kFixedWidths[] = {70, 62, 58, 128};
 constexpr int kDialogFrame = 3;
 constexpr int kRowSelectorWidth = 10;
 
-QAction* menuItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& keys = {}) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    if (!keys.isEmpty()) {
-        a->setShortcut(keys);
-        a->setShortcutContext(Qt::WindowShortcut);
-    }
-    return a;
-}
 
 // Completion dates are short dates; original dates are "ddd ddddd" (weekday first) or
 // a phrase for a to-do.
@@ -106,18 +98,18 @@ TfrmComplete::TfrmComplete(CompletedLog& log, QWidget* parent) : QDialog(parent)
     layout->setMenuBar(MainMenu1);
     File1 = MainMenu1->addMenu(QStringLiteral("&File"));
     File1->setObjectName(QStringLiteral("File1"));
-    Print1 = menuItem(File1, QStringLiteral("Print1"), QStringLiteral("Print"));
+    Print1 = MenuItem(File1, QStringLiteral("Print1"), QStringLiteral("Print"));
     Export1 = File1->addMenu(QStringLiteral("Export"));
     Export1->setObjectName(QStringLiteral("Export1"));
-    HTMLFormat1 = menuItem(Export1, QStringLiteral("HTMLFormat1"), QStringLiteral("HTML Format"));
-    CommaDelimited1 = menuItem(Export1, QStringLiteral("CommaDelimited1"), QStringLiteral("Comma-Delimited"));
+    HTMLFormat1 = MenuItem(Export1, QStringLiteral("HTMLFormat1"), QStringLiteral("HTML Format"));
+    CommaDelimited1 = MenuItem(Export1, QStringLiteral("CommaDelimited1"), QStringLiteral("Comma-Delimited"));
     File1->addSeparator();
-    Deleterow1 = menuItem(File1, QStringLiteral("Deleterow1"), QStringLiteral("Delete row"),
+    Deleterow1 = MenuItem(File1, QStringLiteral("Deleterow1"), QStringLiteral("Delete row"),
                           QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    Clearallrows1 = menuItem(File1, QStringLiteral("Clearallrows1"), QStringLiteral("Clear all rows"),
+    Clearallrows1 = MenuItem(File1, QStringLiteral("Clearallrows1"), QStringLiteral("Clear all rows"),
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
     File1->addSeparator();
-    Close1 = menuItem(File1, QStringLiteral("Close1"), QStringLiteral("Close"));
+    Close1 = MenuItem(File1, QStringLiteral("Close1"), QStringLiteral("Close"));
     // Shortcuts work while the menu is closed.
     addActions({Deleterow1, Clearallrows1});
 

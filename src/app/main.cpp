@@ -562,6 +562,16 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         memWhatExit();
         return false;
     }
+    if (type == QEvent::MouseButtonPress && m_current && watched != m_current &&
+        std::find(std::begin(m_cals), std::end(m_cals), watched) != std::end(m_cals)) {
+        // A calendar becomes current before its click moves the date: a click on a greyed day
+        // of another month then moves the other calendars around it, not it back to them.
+        auto* calendar = static_cast<MonthCalendar*>(watched);
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+            calendar->cellAt(static_cast<QMouseEvent*>(event)->position().toPoint()) >= 0)
+            cal1Click(calendar);
+        return false;
+    }
     if (type == QEvent::MouseButtonRelease && watched == memWhat->viewport()) {
         // A click on a web address opens it, unless text was being selected.
         const QString link = memWhat->anchorAt(static_cast<QMouseEvent*>(event)->position().toPoint());

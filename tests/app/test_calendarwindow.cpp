@@ -71,6 +71,15 @@ private Q_SLOTS:
         QCOMPARE(f.w().selectedDate(), QDate(2005, 1, 31));
     }
 
+    void clickingAGreyedDayOfAnotherCalendarSelectsIt() {
+        MainFixture f(kStore);
+        clickDay(f.w().cal(1), QDate(2005, 1, 31));  // cal1 shows February; cal2 is current
+        QCOMPARE(f.w().currentCalendar(), f.w().cal(1));
+        QCOMPARE(f.w().selectedDate(), QDate(2005, 1, 31));
+        QCOMPARE(f.w().cal(2)->date(), QDate(2005, 2, 28));
+        QCOMPARE(f.w().cal(4)->date(), QDate(2005, 4, 28));
+    }
+
     void clickingADayShowsItsTasksAndHeading() {
         MainFixture f(kStore);
         clickDay(f.w().cal(2), QDate(2005, 3, 10));

@@ -22,7 +22,9 @@
 #include "common/platform.h"
 #include "common/routines.h"
 #include "data/linelist.h"
+#include "data/gridtable.h"
 #include "filters/completedlog.h"
+#include "filters/listbox.h"
 #include "settings/programoptions.h"
 
 namespace {
@@ -70,8 +72,8 @@ QLabel* buddyLabel(const QString& caption, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
-TfrmEdit::TfrmEdit(TaskFilter* filter, CompletedLog* log, QWidget* parent)
-    : QDialog(parent), m_filter(filter), m_log(log) {
+TfrmEdit::TfrmEdit(TaskFilter* filter, CompletedLog* log, const GridTable* store, QWidget* parent)
+    : QDialog(parent), m_filter(filter), m_log(log), m_store(store) {
     setObjectName(QStringLiteral("frmEdit"));
     setWindowTitle(QStringLiteral("Edit Task"));
     resize(496, 427);
@@ -101,7 +103,12 @@ TfrmEdit::TfrmEdit(TaskFilter* filter, CompletedLog* log, QWidget* parent)
     cbCategory->setMaxVisibleItems(12);
     cbCategory->lineEdit()->setMaxLength(20);
     main->addWidget(buddyLabel(QStringLiteral("&Category:"), cbCategory, pnlMain), 2, 0);
-    main->addWidget(cbCategory, 2, 1, 1, 2);
+    btCategory = button(QStringLiteral("btCategory"), QStringLiteral("..."), pnlMain);
+    auto* categoryRow = new QHBoxLayout();
+    categoryRow->setSpacing(0);
+    categoryRow->addWidget(cbCategory, 1);
+    categoryRow->addWidget(btCategory);
+    main->addLayout(categoryRow, 2, 1, 1, 2);
     lblComplete = new QLabel(pnlMain);
     lblComplete->setObjectName(QStringLiteral("lblComplete"));
     main->addWidget(lblComplete, 3, 0, 1, 4);
@@ -163,6 +170,7 @@ TfrmEdit::TfrmEdit(TaskFilter* filter, CompletedLog* log, QWidget* parent)
     connect(btOK2, &QPushButton::clicked, this, &TfrmEdit::btOK2Click);
     connect(btCancel2, &QPushButton::clicked, this, &TfrmEdit::btCancel2Click);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btCategory, &QPushButton::clicked, this, &TfrmEdit::btCategoryClick);
     connect(memMain, &QPlainTextEdit::textChanged, this, [this] {
         if (!memMain->hasFocus()) return;
         btComplete->setEnabled(true);
@@ -237,6 +245,19 @@ void TfrmEdit::loadCategoryList() {
     const QString text = cbCategory->currentText();
     cbCategory->clear();
     cbCategory->addItems(names);
+    setCategory(text);
+}
+
+void TfrmEdit::btCategoryClick() {
+    QStringList items;
+    for (int i = 0; i < cbCategory->count(); ++i) items << cbCategory->itemText(i);
+    static const GridTable noTasks(6, 1);
+    const TfrmListBox::Choice c =
+        TfrmListBox::editChoices(m_store ? *m_store : noTasks, m_filter, items, cbCategory->currentText(), this);
+    if (!c.accepted) return;
+    const QString text = c.chosen.isNull() ? cbCategory->currentText() : c.chosen;
+    cbCategory->clear();
+    cbCategory->addItems(c.items);
     setCategory(text);
 }
 

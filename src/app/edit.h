@@ -14,12 +14,14 @@ class QPushButton;
 class QTimeEdit;
 class QWidget;
 class CompletedLog;
+class GridTable;
 class TaskFilter;
 
 class TfrmEdit : public QDialog {
     Q_OBJECT
 public:
-    TfrmEdit(TaskFilter* filter, CompletedLog* log, QWidget* parent = nullptr);
+    // The task store is searched when the category list is rebuilt from the tasks.
+    TfrmEdit(TaskFilter* filter, CompletedLog* log, const GridTable* store, QWidget* parent = nullptr);
 
     // Set by the caller before showing.
     bool editingFlag = false;
@@ -33,6 +35,7 @@ public:
     QLabel* lblTime;
     QTimeEdit* dtTime;
     QComboBox* cbCategory;
+    QPushButton* btCategory;
     QCheckBox* cbAlarm;
     QLabel* lblComplete;
     QPlainTextEdit* memMain;
@@ -60,6 +63,7 @@ public:
     void btCompleteClick();
     void btOK2Click();
     void btCancel2Click();
+    void btCategoryClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -72,6 +76,7 @@ private:
 
     TaskFilter* m_filter;
     CompletedLog* m_log;
+    const GridTable* m_store;
     QWidget* pnlMain;
     QWidget* pnlComplete;
     bool m_timeVisible = true;

@@ -1,4 +1,6 @@
 #include "common/menus.h"
+#include "filters/filter.h"
+#include "filters/listbox.h"
 #include "app/main.h"
 
 #include <QAction>
@@ -190,8 +192,14 @@ void TfrmMain::buildWindow() {
 void TfrmMain::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
+    connect(MenuItem(file, QStringLiteral("Categories1"), QStringLiteral("Categories")), &QAction::triggered, this,
+            &TfrmMain::Categories1Click);
     QAction* completed = MenuItem(file, QStringLiteral("CompletedTasks1"), QStringLiteral("View Completed Tasks"));
     connect(completed, &QAction::triggered, this, &TfrmMain::CompletedTasks1Click);
+    btFilter = ToolBar1->addAction(GlyphIcon(QStringLiteral("\u29E9"), QColor(0, 70, 160)), QStringLiteral("Filter tasks"));
+    btFilter->setObjectName(QStringLiteral("btFilter"));
+    btFilter->setToolTip(QStringLiteral("Filter tasks"));
+    connect(btFilter, &QAction::triggered, this, &TfrmMain::btFilterClick);
     auto* tbCompleted = ToolBar1->addAction(GlyphIcon(QStringLiteral("\u2611"), QColor(0, 110, 0)),
                                             QStringLiteral("View Completed Tasks"));
     tbCompleted->setObjectName(QStringLiteral("ToolButton7"));
@@ -225,6 +233,10 @@ void TfrmMain::buildMenus() {
     connect(MenuItem(edit, QStringLiteral("Deleteexistingtodo1"), QStringLiteral("Delete existing to-do"),
                      QKeySequence(Qt::SHIFT | Qt::Key_Delete)),
             &QAction::triggered, this, [this] { btDelClick(false); });
+
+    Filters1 = menuBar()->addAction(QStringLiteral("Filters"));
+    Filters1->setObjectName(QStringLiteral("Filters1"));
+    connect(Filters1, &QAction::triggered, this, &TfrmMain::btFilterClick);
 
     QMenu* resize = menuBar()->addMenu(QStringLiteral("&Resize"));
     resize->setObjectName(QStringLiteral("Resize1"));
@@ -395,6 +407,34 @@ void TfrmMain::setCompletedLog(CompletedLog* log, TfrmComplete* window) {
     m_frmComplete = window;
 }
 
+void TfrmMain::setFilterWindow(TfrmFilter* window) {
+    m_frmFilter = window;
+    connect(window, &TfrmFilter::filterApplied, this, [this] {
+        ColorAllCalendars(true);
+        cal1DateChange();
+    });
+}
+
+void TfrmMain::btFilterClick() {
+    if (!m_frmFilter) return;
+    m_frmFilter->showModally();
+    updateFilterImage(true);
+}
+
+// The menu caption, the tool button's image and, once the window was used, the colour of
+// the panel behind the day heading tell whether filters hide anything.
+void TfrmMain::updateFilterImage(bool withPanel) {
+    const FilterDisplay d = TfrmFilter::display(m_filter);
+    Filters1->setText(d.caption);
+    btFilter->setIcon(GlyphIcon(QStringLiteral("\u29E9"), d.imageIndex == 11 ? QColor(200, 0, 0) : QColor(0, 70, 160)));
+    if (!withPanel) return;
+    QPalette p = Panel2->palette();
+    p.setColor(Panel2->backgroundRole(), d.panelColor);
+    Panel2->setPalette(p);
+}
+
+void TfrmMain::Categories1Click() { TfrmListBox::categoriesCommand(m_store->gridStore, m_filter, this); }
+
 void TfrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous() && m_created) FormShow();
@@ -433,6 +473,7 @@ void TfrmMain::FormShow() {
     gridDay->setFocus();
     gridDayEnter(gridDay);
     m_timerPool.setActive(Trigger::SplitterHighlight, true);
+    updateFilterImage(false);
     m_timerPool.setActive(Trigger::Popup, Options().popup);
     if (isMinimized()) {
         m_timerPool.setActive(Trigger::PanelFlash, false);

@@ -22,6 +22,7 @@ class GridView;
 class MonthCalendar;
 class TaskFilter;
 class TfrmComplete;
+class TfrmFilter;
 struct CellPaint;
 
 class TfrmMain : public QMainWindow {
@@ -35,6 +36,7 @@ public:
     bool FormCreate();
     void setFilter(TaskFilter* filter);
     void setCompletedLog(CompletedLog* log, TfrmComplete* window);
+    void setFilterWindow(TfrmFilter* window);
 
     // Commands.
     void SayGoodBye();
@@ -83,6 +85,9 @@ public:
     void CloneEntry();
     void ToolButton15Click();
     void CompletedTasks1Click();
+    void btFilterClick();
+    void updateFilterImage(bool withPanel);
+    void Categories1Click();
 
     // Printing and exporting the two lists.
     void Print3Click();
@@ -133,6 +138,9 @@ private:
     TaskFilter* m_filter = nullptr;
     CompletedLog* m_log = nullptr;
     TfrmComplete* m_frmComplete = nullptr;
+    TfrmFilter* m_frmFilter = nullptr;
+    QAction* Filters1 = nullptr;
+    QAction* btFilter = nullptr;
 
     MonthCalendar* m_cals[4] = {};
     MonthCalendar* m_current = nullptr;

@@ -85,7 +85,7 @@ void TfrmMain::btAddClick(bool dayList) {
     const QString dateText = FormatDateTime(QStringLiteral("ddd ddddd"), day.startOfDay());
     QString title = dayList ? dateText + QLatin1Char(' ') + RelativeDayText(day) : QStringLiteral("To-do task");
 
-    TfrmEdit editor(m_filter, m_log, this);
+    TfrmEdit editor(m_filter, m_log, &m_store->gridStore, this);
     editor.setNotesFont(memWhat->font());
     editor.taskDateText = dayList ? dateText : QStringLiteral("To-do task");
     editor.cbAlarm->setChecked(Options().newTaskAlarm);
@@ -177,7 +177,7 @@ void TfrmMain::EditOrComplete(bool senderIsDayList, int mode) {
         return;
     }
 
-    TfrmEdit editor(m_filter, m_log, this);
+    TfrmEdit editor(m_filter, m_log, &m_store->gridStore, this);
     editor.setNotesFont(memWhat->font());
     const QString notes = t.cell(c.notes, row);
     editor.setWindowTitle(QStringLiteral("Task: ") + first50(notes) + QStringLiteral(" ..."));

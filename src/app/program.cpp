@@ -7,6 +7,7 @@
 #include "app/singleinstance.h"
 #include "app/taskfilter.h"
 #include "filters/complete.h"
+#include "filters/filter.h"
 #include "filters/completedlog.h"
 #include "common/platform.h"
 #include "common/qtplatform.h"
@@ -22,8 +23,9 @@ int main(int argc, char** argv) {
     TfrmMain frmMain;
     if (!frmMain.FormCreate()) return 1;
     TaskFilter filter;
-    filter.loadAtStart(Platform::appFolder());
+    TfrmFilter frmFilter(filter);
     frmMain.setFilter(&filter);
+    frmMain.setFilterWindow(&frmFilter);
     CompletedLog completedLog;
     TfrmComplete frmComplete(completedLog);
     frmMain.setCompletedLog(&completedLog, &frmComplete);

@@ -20,6 +20,7 @@
 #include "app/main.h"
 #include "app/taskfilter.h"
 #include "filters/complete.h"
+#include "filters/filter.h"
 #include "filters/completedlog.h"
 #include "settings/programoptions.h"
 #include "support/testsupport.h"
@@ -35,13 +36,16 @@ struct MainFixture {
     TaskFilter filter;
     std::unique_ptr<CompletedLog> log;
     std::unique_ptr<TfrmComplete> complete;
+    std::unique_ptr<TfrmFilter> frmFilter;
 
     explicit MainFixture(const QByteArray& store = kEmptyStore, const QByteArray& todo = kEmptyTodo) {
         platform.writeFile(QStringLiteral("grid.grd"), store);
         platform.writeFile(QStringLiteral("gridNon.grd"), todo);
         window = std::make_unique<TfrmMain>();
         if (!window->FormCreate()) qFatal("main window refused to start");
+        frmFilter = std::make_unique<TfrmFilter>(filter);
         window->setFilter(&filter);
+        window->setFilterWindow(frmFilter.get());
         log = std::make_unique<CompletedLog>();
         complete = std::make_unique<TfrmComplete>(*log);
         window->setCompletedLog(log.get(), complete.get());
@@ -51,6 +55,7 @@ struct MainFixture {
     ~MainFixture() {
         complete.reset();
         window.reset();
+        frmFilter.reset();
     }
 
     TfrmMain& w() { return *window; }
@@ -65,21 +70,24 @@ struct MainFixture {
     }
 };
 
-// Runs f on the task editor once it is open (the command that opens it blocks in exec).
-inline void onEditor(std::function<void(TfrmEdit*)> f) {
+// Runs f on a modal window of type W once it is open (the command that opens it blocks).
+template <class W>
+void onModal(std::function<void(W*)> f) {
     auto* timer = new QTimer;
     timer->setInterval(10);
     auto elapsed = std::make_shared<QElapsedTimer>();
     elapsed->start();
     QObject::connect(timer, &QTimer::timeout, [timer, f, elapsed] {
-        auto* editor = qobject_cast<TfrmEdit*>(QApplication::activeModalWidget());
-        if (!editor && elapsed->elapsed() < 3000) return;
+        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (!window && elapsed->elapsed() < 3000) return;
         timer->stop();
         timer->deleteLater();
-        f(editor);
+        f(window);
     });
     timer->start();
 }
+
+inline void onEditor(std::function<void(TfrmEdit*)> f) { onModal<TfrmEdit>(std::move(f)); }
 
 // Fills in the editor's notes and category and confirms it.
 inline void answerEditor(const QString& notes, const QString& category = QString()) {

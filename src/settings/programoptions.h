@@ -50,14 +50,37 @@ struct ProgramOptions {
     bool exitF4 = true;
     bool iconDay = true;
     QString firstTime = QStringLiteral("000");
+    // The start-up entry exists (checked on every load until the settings were first saved).
+    bool startup = false;
+
+    static constexpr int MinRowHeight = 8;
+    static constexpr int MaxRowHeight = 50;
+    static constexpr int MinAlarmMin = 0;
+    static constexpr int MaxAlarmMin = 120;
 
     // Reads every value from the settings store (missing or unreadable values give the
-    // defaults above); alarmPath defaults to alarm.wav in the application folder.
+    // defaults above; numbers outside their range are brought into it); alarmPath
+    // defaults to alarm.wav in the application folder.
     void load();
+    // Writes every value and then writes or removes the start-up entry. When the first
+    // write fails the user is told that the settings cannot be stored, and saving goes on.
+    void save();
 };
+
+// The text shown when the settings cannot be written.
+extern const char* const kSettingsWriteFailedText;
 
 // Reads a font group (Name, Size, Bold, Italic, Under, Strike) of the Options section.
 QFont ReadFontGroup(const QString& prefix, const QString& defName, int defSize);
+void WriteFontGroup(const QString& prefix, const QFont& font);
+
+// The print font of the lists ("PrintFont" group; Arial 10 when never saved).
+QFont ReadPrintFont();
+void SavePrintFont(const QFont& font);
+
+// Title labels: shadow depth 4 in blue with shadows on, depth 1 in navy with them off.
+int TitleShadowDepth(bool shadows);
+QColor TitleColor(bool shadows);
 
 // The options every window of this run reads.
 ProgramOptions& Options();

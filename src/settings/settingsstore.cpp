@@ -9,17 +9,21 @@ namespace {
 
 std::unique_ptr<QSettings> openStore() {
     const QString file = Platform::settingsFile();
-    if (!file.isEmpty()) return std::make_unique<QSettings>(file, QSettings::IniFormat);
+    if (!file.isEmpty())
+        return std::make_unique<QSettings>(file, QSettings::IniFormat);
     return std::make_unique<QSettings>(QStringLiteral("Brellwick Corporation"), QStringLiteral("Calvora"));
 }
 
-QString key(const QString& section, const QString& ident) { return section + QLatin1Char('/') + ident; }
+QString key(const QString& section, const QString& ident) {
+    return section.isEmpty() ? ident : section + QLatin1Char('/') + ident;
+}
 
 // Whole decimal numbers only, optionally signed and blank-padded; anything else is absent.
 bool parseInteger(const QString& text, int& out) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok, 10);
-    if (ok) out = value;
+    if (ok)
+        out = value;
     return ok;
 }
 
@@ -35,7 +39,8 @@ int SettingsStore::readInteger(const QString& section, const QString& ident, int
     int value = def;
     const auto store = openStore();
     const QVariant v = store->value(key(section, ident));
-    if (v.isValid() && parseInteger(v.toString(), value)) return value;
+    if (v.isValid() && parseInteger(v.toString(), value))
+        return value;
     return def;
 }
 
@@ -43,16 +48,21 @@ bool SettingsStore::readBool(const QString& section, const QString& ident, bool 
     return readInteger(section, ident, def ? 1 : 0) != 0;
 }
 
-void SettingsStore::writeString(const QString& section, const QString& ident, const QString& value) {
-    openStore()->setValue(key(section, ident), value);
+bool SettingsStore::writeString(const QString& section, const QString& ident, const QString& value) {
+    const auto store = openStore();
+    if (!store->isWritable())
+        return false;
+    store->setValue(key(section, ident), value);
+    store->sync();
+    return store->status() == QSettings::NoError;
 }
 
-void SettingsStore::writeInteger(const QString& section, const QString& ident, int value) {
-    writeString(section, ident, QString::number(value));
+bool SettingsStore::writeInteger(const QString& section, const QString& ident, int value) {
+    return writeString(section, ident, QString::number(value));
 }
 
-void SettingsStore::writeBool(const QString& section, const QString& ident, bool value) {
-    writeString(section, ident, value ? QStringLiteral("1") : QStringLiteral("0"));
+bool SettingsStore::writeBool(const QString& section, const QString& ident, bool value) {
+    return writeString(section, ident, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void SettingsStore::deleteKey(const QString& section, const QString& ident) {

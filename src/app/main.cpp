@@ -1,6 +1,12 @@
 #include "common/menus.h"
+#include "settings/layoutmemory.h"
+#include "settings/options.h"
+#include "settings/titlelabel.h"
+#include "filters/complete.h"
 #include "filters/filter.h"
 #include "filters/listbox.h"
+#include "holidays/holiday.h"
+#include "holidays/holidayrules.h"
 #include "app/main.h"
 
 #include <QAction>
@@ -20,6 +26,7 @@
 #include <QStyle>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <cstdlib>
 
@@ -194,6 +201,10 @@ void TfrmMain::buildMenus() {
     file->setObjectName(QStringLiteral("File1"));
     connect(MenuItem(file, QStringLiteral("Categories1"), QStringLiteral("Categories")), &QAction::triggered, this,
             &TfrmMain::Categories1Click);
+    connect(MenuItem(file, QStringLiteral("Holidays1"), QStringLiteral("Holidays"), QKeySequence(Qt::CTRL | Qt::Key_H)),
+            &QAction::triggered, this, &TfrmMain::Holidays1Click);
+    connect(MenuItem(file, QStringLiteral("Options1"), QStringLiteral("Options"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, &TfrmMain::Options2Click);
     QAction* completed = MenuItem(file, QStringLiteral("CompletedTasks1"), QStringLiteral("View Completed Tasks"));
     connect(completed, &QAction::triggered, this, &TfrmMain::CompletedTasks1Click);
     btFilter = ToolBar1->addAction(GlyphIcon(QStringLiteral("\u29E9"), QColor(0, 70, 160)), QStringLiteral("Filter tasks"));
@@ -205,6 +216,15 @@ void TfrmMain::buildMenus() {
     tbCompleted->setObjectName(QStringLiteral("ToolButton7"));
     tbCompleted->setToolTip(QStringLiteral("View Completed Tasks"));
     connect(tbCompleted, &QAction::triggered, this, &TfrmMain::CompletedTasks1Click);
+    auto* tbOptions = ToolBar1->addAction(GlyphIcon(QStringLiteral("\u2699"), QColor(60, 60, 60)), QStringLiteral("Options"));
+    tbOptions->setObjectName(QStringLiteral("ToolButton5"));
+    tbOptions->setToolTip(QStringLiteral("Options"));
+    connect(tbOptions, &QAction::triggered, this, &TfrmMain::Options2Click);
+    auto* tbHolidays =
+        ToolBar1->addAction(GlyphIcon(QStringLiteral("\u2605"), QColor(200, 150, 0)), QStringLiteral("Holidays"));
+    tbHolidays->setObjectName(QStringLiteral("ToolButton6"));
+    tbHolidays->setToolTip(QStringLiteral("Holidays"));
+    connect(tbHolidays, &QAction::triggered, this, &TfrmMain::Holidays1Click);
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("Exit1"));
@@ -246,6 +266,12 @@ void TfrmMain::buildMenus() {
             &QAction::triggered, this, &TfrmMain::DaytoNonDayEvents1Click);
     connect(MenuItem(resize, QStringLiteral("DailyEventsNotes1"), QStringLiteral("Daily Tasks/Notes")),
             &QAction::triggered, this, &TfrmMain::DailyEventsNotes1Click);
+    resize->addSeparator();
+    connect(MenuItem(resize, QStringLiteral("Memorizescreensizepositions1"), QStringLiteral("Memorize screen size/positions")),
+            &QAction::triggered, this, [this] { MemorizeScreen(true); });
+    connect(MenuItem(resize, QStringLiteral("Recoverscreensizepositions1"), QStringLiteral("Restore screen size/positions"),
+                     QKeySequence(Qt::CTRL | Qt::Key_R)),
+            &QAction::triggered, this, [this] { RecoverScreenSize(true); });
     resize->addSeparator();
     connect(MenuItem(resize, QStringLiteral("Maximizedailyevents1"), QStringLiteral("Maximize daily tasks"),
                      QKeySequence(Qt::CTRL | Qt::Key_D)),
@@ -332,6 +358,7 @@ void TfrmMain::buildListCommands() {
 bool TfrmMain::FormCreate() {
     memWhat->setAcceptRichText(false);
     Options().load();
+    RecoverScreenSize(false);
     m_alarmActive = false;
     m_exitFlag = false;
     m_filterNoteShown = false;
@@ -381,13 +408,8 @@ bool TfrmMain::FormCreate() {
 
     gridDay->gridModel()->setStrikeOutColumn(3);
     gridNondayView->gridModel()->setStrikeOutColumn(2);
-    for (QWidget* w : {static_cast<QWidget*>(gridDay), static_cast<QWidget*>(gridNondayView),
-                       static_cast<QWidget*>(memWhat)})
-        w->setFont(Options().gridFont);
-    for (GridView* v : {gridDay, gridNondayView}) {
-        v->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        v->verticalHeader()->setDefaultSectionSize(std::max(scaled(Options().rowHeight), v->fontMetrics().height() + 2));
-    }
+    ChangeGridFonts();
+    ChangeCalFonts();
     gridDay->sync();
     gridNondayView->sync();
     // The window sees keys, focus changes and resizes of its parts before the controls do.
@@ -433,6 +455,154 @@ void TfrmMain::updateFilterImage(bool withPanel) {
     Panel2->setPalette(p);
 }
 
+void TfrmMain::setOptionsWindow(TfrmOptions* window) {
+    m_frmOptions = window;
+    connect(window, &TfrmOptions::shadowsChanged, this, &TfrmMain::ApplySettings);
+    connect(window, &TfrmOptions::strikeOutChanged, this, [this] {
+        ColorAllCalendars(true);
+        cal1DateChange();
+        gridNondayView->viewport()->update();
+    });
+    connect(window, &TfrmOptions::dayColorsChanged, this, [this] {
+        ColorAllCalendars(true);
+        applyDonePanels();
+    });
+    connect(window, &TfrmOptions::monthColorChanged, this, [this] {
+        m_monthColorRefresh = true;
+        ColorAllCalendars(true);
+        m_monthColorRefresh = false;
+        if (!Options().monthColor)
+            for (MonthCalendar* c : m_cals) {
+                c->setMonthBackColor(palette().color(QPalette::Button));
+                c->setWeekdayHeaderBackColor(palette().color(QPalette::Button));
+            }
+    });
+    connect(window, &TfrmOptions::hintColorsChanged, this, [] {
+        QPalette tips = QToolTip::palette();
+        tips.setColor(QPalette::ToolTipBase, Options().hintBG);
+        tips.setColor(QPalette::ToolTipText, Options().hintFG);
+        QToolTip::setPalette(tips);
+    });
+    connect(window, &TfrmOptions::changeCalFonts, this, &TfrmMain::ChangeCalFonts);
+    connect(window, &TfrmOptions::changeGridFonts, this, &TfrmMain::ChangeGridFonts);
+    connect(window, &TfrmOptions::rowHeightChanged, this, &TfrmMain::applyRowHeight);
+    applyDonePanels();
+}
+
+void TfrmMain::Options2Click() {
+    if (!m_frmOptions) return;
+    m_frmOptions->exec();
+    ReadSettings(false);
+}
+
+// The options as the main window shows them.
+void TfrmMain::ReadSettings(bool stopTriggers) {
+    ApplySettings(Options().shadows);
+    m_timerPool.setActive(Trigger::Chime, Options().hourChime || Options().halfChime);
+    m_timerPool.setActive(Trigger::Popup, Options().popup);
+    QPalette tips = QToolTip::palette();
+    tips.setColor(QPalette::ToolTipBase, Options().hintBG);
+    tips.setColor(QPalette::ToolTipText, Options().hintFG);
+    QToolTip::setPalette(tips);
+    if (stopTriggers) {
+        m_timerPool.setActive(Trigger::PanelFlash, false);
+        m_timerPool.setActive(Trigger::StatusClock, false);
+    }
+}
+
+void TfrmMain::ApplySettings(bool shadows) {
+    const QFont& title = Options().titleFont;
+    const int height = std::abs(int(title.pointSizeF() * logicalDpiY() / 72)) + 8 + (shadows ? 3 : 0);
+    for (QLabel* label : {lblDate, EsLabel1}) {
+        label->setFont(title);
+        label->setMinimumHeight(height);
+        ApplyTitleStyle(label, shadows);
+    }
+    if (m_frmFilter) {
+        m_frmFilter->lblTitle->setFont(title);
+        ApplyTitleStyle(m_frmFilter->lblTitle, shadows);
+    }
+    if (m_frmComplete) m_frmComplete->lblTitle->setFont(title);
+    const Qt::DayOfWeek weekStart = Options().sunday ? Qt::Sunday : Qt::Monday;
+    for (MonthCalendar* c : m_cals) c->setWeekStart(weekStart);
+    // Fly-by hints: the tool tips of this window's controls show only while they are on.
+    for (QWidget* w : findChildren<QWidget*>()) w->setAttribute(Qt::WA_AlwaysShowToolTips, false);
+    setToolTipDuration(Options().flyBy ? -1 : 1);
+    for (QToolBar* bar : findChildren<QToolBar*>()) bar->setToolTipDuration(Options().flyBy ? -1 : 1);
+    UpdateLabels(m_current);
+    relayLists();
+}
+
+void TfrmMain::ChangeCalFonts() {
+    for (MonthCalendar* c : m_cals) c->setFont(Options().calFont);
+    resizeCalendars();
+}
+
+void TfrmMain::ChangeGridFonts() {
+    for (QWidget* w : {static_cast<QWidget*>(gridDay), static_cast<QWidget*>(gridNondayView),
+                       static_cast<QWidget*>(memWhat)})
+        w->setFont(Options().gridFont);
+    applyRowHeight();
+}
+
+void TfrmMain::applyRowHeight() {
+    for (GridView* v : {gridDay, gridNondayView}) {
+        v->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        v->verticalHeader()->setDefaultSectionSize(std::max(scaled(Options().rowHeight), v->fontMetrics().height() + 2));
+        v->sync();
+    }
+    relayLists();
+}
+
+// The filter window's coloured panels wear the calendar colours of done and open tasks.
+void TfrmMain::applyDonePanels() {
+    if (!m_frmFilter) return;
+    const ProgramOptions& o = Options();
+    m_frmFilter->setDonePanel(o.doneBG, o.doneFG, font());
+    m_frmFilter->setNotDonePanel(o.notDoneBG, o.notDoneFG, font());
+}
+
+void TfrmMain::ReadFontSettings() { m_printFont = ReadPrintFont(); }
+
+void TfrmMain::SaveFontSettings() { SavePrintFont(m_printFont); }
+
+void TfrmMain::MemorizeScreen(bool byUser) {
+    LayoutMemory::MemorizeScreen(byUser, {y(), x(), height(), width(), pnlCalendars->width(), pnlTodo->height(),
+                                          pnlMemo->height()});
+}
+
+void TfrmMain::RecoverScreenSize(bool byUser) {
+    const QScreen* s = screen();
+    if (!s) return;
+    const std::optional<WindowPlacement> w = LayoutMemory::RecoverScreenSize(byUser, s->geometry().size());
+    if (!w) return;
+    if (w->maximized) {
+        showMaximized();
+    } else {
+        resize(w->width, w->height);
+        move(w->left, w->top);
+    }
+    const int client = height() - (menuBar() ? menuBar()->height() : 0);
+    const PanelSizes p = LayoutMemory::RecoverPanelSizes(byUser, size(), client);
+    const QList<int> main = m_splitMain->sizes();
+    m_splitMain->setSizes({p.split1Pos, std::max(1, main.value(0) + main.value(1) - p.split1Pos)});
+    const QList<int> todo = m_splitTodo->sizes();
+    m_splitTodo->setSizes({std::max(1, todo.value(0) + todo.value(1) - p.split2Pos), p.split2Pos});
+    const QList<int> day = m_splitDay->sizes();
+    m_splitDay->setSizes({std::max(1, day.value(0) + day.value(1) - p.splitDay), p.splitDay});
+}
+
+void TfrmMain::Holidays1Click() {
+    {
+        TfrmHoliday dialog(this);
+        dialog.execute();
+    }
+    // A clone or an import has written the file already, whatever way the dialog closed.
+    LoadHolidayTable(m_gridHoliday);
+    ColorAllCalendars(true);
+    UpdateLabels(m_current);
+}
+
 void TfrmMain::Categories1Click() { TfrmListBox::categoriesCommand(m_store->gridStore, m_filter, this); }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -444,11 +614,8 @@ void TfrmMain::FormShow() {
     const Qt::DayOfWeek weekStart = Options().sunday ? Qt::Sunday : Qt::Monday;
     for (MonthCalendar* c : m_cals) c->setWeekStart(weekStart);
     fix2000();
-    const QString holidays = appFile("holiday.grd");
-    if (QFile::exists(holidays)) {
-        ClearGridRows(m_gridHoliday);
-        ReadTableFile(m_gridHoliday, holidays);
-    }
+    LoadHolidayTable(m_gridHoliday);
+    ReadSettings(false);
     m_dateChangeBusy = false;
     m_monthChangeBusy = false;
 
@@ -474,6 +641,7 @@ void TfrmMain::FormShow() {
     gridDayEnter(gridDay);
     m_timerPool.setActive(Trigger::SplitterHighlight, true);
     updateFilterImage(false);
+    ReadFontSettings();
     m_timerPool.setActive(Trigger::Popup, Options().popup);
     if (isMinimized()) {
         m_timerPool.setActive(Trigger::PanelFlash, false);
@@ -663,7 +831,13 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool TfrmMain::FormCloseQuery() { return true; }
+bool TfrmMain::FormCloseQuery() {
+    try {
+        SaveFontSettings();
+    } catch (...) {
+    }
+    return true;
+}
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
     if (!FormCloseQuery()) {
@@ -692,12 +866,20 @@ void TfrmMain::FormClose() {
     if (m_closed) return;
     m_alarmActive = true;
     TurnOffAlarmSignals();
+    try {
+        MemorizeScreen(false);
+    } catch (...) {
+    }
     saveTaskFiles();
     m_closed = true;
 }
 
 void TfrmMain::SayGoodBye() {
     m_exitFlag = true;
+    try {
+        MemorizeScreen(false);
+    } catch (...) {
+    }
     m_alarmActive = true;
     TurnOffAlarmSignals();
     try {

@@ -23,6 +23,7 @@ class MonthCalendar;
 class TaskFilter;
 class TfrmComplete;
 class TfrmFilter;
+class TfrmOptions;
 struct CellPaint;
 
 class TfrmMain : public QMainWindow {
@@ -37,6 +38,7 @@ public:
     void setFilter(TaskFilter* filter);
     void setCompletedLog(CompletedLog* log, TfrmComplete* window);
     void setFilterWindow(TfrmFilter* window);
+    void setOptionsWindow(TfrmOptions* window);
 
     // Commands.
     void SayGoodBye();
@@ -88,6 +90,20 @@ public:
     void btFilterClick();
     void updateFilterImage(bool withPanel);
     void Categories1Click();
+    void Holidays1Click();
+
+    // Settings.
+    void Options2Click();
+    void ReadSettings(bool stopTriggers);
+    void ApplySettings(bool shadows);
+    void ChangeCalFonts();
+    void ChangeGridFonts();
+    void applyRowHeight();
+    void applyDonePanels();
+    void ReadFontSettings();
+    void SaveFontSettings();
+    void MemorizeScreen(bool byUser);
+    void RecoverScreenSize(bool byUser);
 
     // Printing and exporting the two lists.
     void Print3Click();
@@ -139,6 +155,7 @@ private:
     CompletedLog* m_log = nullptr;
     TfrmComplete* m_frmComplete = nullptr;
     TfrmFilter* m_frmFilter = nullptr;
+    TfrmOptions* m_frmOptions = nullptr;
     QAction* Filters1 = nullptr;
     QAction* btFilter = nullptr;
 

@@ -13,6 +13,7 @@
 #include "common/monthcalendar.h"
 #include "common/platform.h"
 #include "common/routines.h"
+#include "holidays/holidayrules.h"
 #include "settings/programoptions.h"
 
 QDate TfrmMain::selectedDate() const {
@@ -114,7 +115,11 @@ void TfrmMain::cal1DrawCell(MonthCalendar* calendar, CellPaint& cell) {
     QColor back = palette().color(QPalette::Button);
     QColor text = palette().color(QPalette::WindowText);
     const int day = DayNumber(cell.date);
-    // Tasks colour the day, and today overrides them.
+    // Holidays first; tasks override them, and today overrides everything.
+    if (o.holidayColor && !GetHolidaysForDate(m_gridHoliday, cell.date).isEmpty()) {
+        back = o.holidayBG;
+        text = o.holidayFG;
+    }
     int first = 0;
     const GridTable& s = m_store->gridStore;
     if (o.doneColor && o.notDoneColor) {
@@ -175,8 +180,13 @@ void TfrmMain::UpdateLabels(MonthCalendar* calendar) {
     if (!calendar || calendar != m_current) return;
     const QDate date = calendar->date();
     const QDateTime dt = date.startOfDay();
+    const QString holidays = GetHolidaysForDate(m_gridHoliday, date);
     QPalette p = lblDate->palette();
-    {
+    if (!holidays.isEmpty()) {
+        p.setColor(QPalette::WindowText, Qt::red);
+        lblDate->setText(holidays + QLatin1Char(' ') + FormatDateTime(QStringLiteral("ddd ddddd"), dt) +
+                         QStringLiteral("  ") + RelativeDayText(date));
+    } else {
         const int rows = m_store->gridDay.rowCount() - 1;
         const QString count = rows <= 1 ? QString() : QStringLiteral("%1 tasks ").arg(rows);
         p.setColor(QPalette::WindowText, Options().shadows ? QColor(0, 0, 255) : QColor(0, 0, 128));

@@ -410,9 +410,11 @@ void TfrmMain::sortList(GridView* list, int column) {
 }
 
 void TfrmMain::Print3Click() {
+    ReadFontSettings();
     QFont font = m_printFont;
     if (!Platform::dialogs().font(font)) return;
     m_printFont = font;
+    SaveFontSettings();
     PrintLayout layout;
     layout.title = lblDate->text();
     layout.cellFont = font;
@@ -422,9 +424,11 @@ void TfrmMain::Print3Click() {
 }
 
 void TfrmMain::Print2Click() {
+    ReadFontSettings();
     QFont font = m_printFont;
     if (!Platform::dialogs().font(font)) return;
     m_printFont = font;
+    SaveFontSettings();
     PrintLayout layout;
     layout.title = QStringLiteral("To-do Tasks");
     layout.cellFont = font;

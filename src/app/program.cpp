@@ -8,6 +8,7 @@
 #include "app/taskfilter.h"
 #include "filters/complete.h"
 #include "filters/filter.h"
+#include "settings/options.h"
 #include "filters/completedlog.h"
 #include "common/platform.h"
 #include "common/qtplatform.h"
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
     TfrmFilter frmFilter(filter);
     frmMain.setFilter(&filter);
     frmMain.setFilterWindow(&frmFilter);
+    TfrmOptions frmOptions;
+    frmMain.setOptionsWindow(&frmOptions);
     CompletedLog completedLog;
     TfrmComplete frmComplete(completedLog);
     frmMain.setCompletedLog(&completedLog, &frmComplete);

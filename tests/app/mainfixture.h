@@ -21,6 +21,7 @@
 #include "app/taskfilter.h"
 #include "filters/complete.h"
 #include "filters/filter.h"
+#include "settings/options.h"
 #include "filters/completedlog.h"
 #include "settings/programoptions.h"
 #include "support/testsupport.h"
@@ -37,6 +38,7 @@ struct MainFixture {
     std::unique_ptr<CompletedLog> log;
     std::unique_ptr<TfrmComplete> complete;
     std::unique_ptr<TfrmFilter> frmFilter;
+    std::unique_ptr<TfrmOptions> frmOptions;
 
     explicit MainFixture(const QByteArray& store = kEmptyStore, const QByteArray& todo = kEmptyTodo) {
         platform.writeFile(QStringLiteral("grid.grd"), store);
@@ -46,6 +48,8 @@ struct MainFixture {
         frmFilter = std::make_unique<TfrmFilter>(filter);
         window->setFilter(&filter);
         window->setFilterWindow(frmFilter.get());
+        frmOptions = std::make_unique<TfrmOptions>();
+        window->setOptionsWindow(frmOptions.get());
         log = std::make_unique<CompletedLog>();
         complete = std::make_unique<TfrmComplete>(*log);
         window->setCompletedLog(log.get(), complete.get());
@@ -56,6 +60,7 @@ struct MainFixture {
         complete.reset();
         window.reset();
         frmFilter.reset();
+        frmOptions.reset();
     }
 
     TfrmMain& w() { return *window; }

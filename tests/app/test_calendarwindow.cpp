@@ -130,6 +130,25 @@ private Q_SLOTS:
         QCOMPARE(paintOf(f.w(), 2, QDate(2005, 3, 10)).backColor, QColor(255, 0, 0));
     }
 
+    void holidaysColourTheirDaysAndHeadTheDay() {
+        MainFixture f(kStore);
+        f.platform.writeFile(QStringLiteral("holiday.grd"),
+                             "4,3\r\ncw 0,64\r\ncw 1,64\r\ncw 2,64\r\ncw 3,64\r\n"
+                             "0,1,Pi Day\r\n1,1,03\r\n2,1,March\r\n3,1,14\r\n"
+                             "0,2,Open House\r\n1,2,03\r\n2,2,March\r\n3,2,10\r\n");
+        f.w().hide();
+        f.w().show();  // each showing reads holiday.grd again
+        const QColor yellow(255, 255, 0);
+        QCOMPARE(paintOf(f.w(), 2, QDate(2005, 3, 14)).backColor, yellow);
+        QCOMPARE(paintOf(f.w(), 2, QDate(2005, 3, 10)).backColor, QColor(255, 0, 0));  // tasks win
+        Options().holidayColor = false;
+        QCOMPARE(paintOf(f.w(), 2, QDate(2005, 3, 14)).backColor, f.w().palette().color(QPalette::Button));
+        clickDay(f.w().cal(2), QDate(2005, 3, 14));
+        auto* heading = f.w().findChild<QLabel*>(QStringLiteral("lblDate"));
+        QCOMPARE(heading->text(), QStringLiteral("Pi Day Mon 3/14/2005  2 days ago"));
+        QCOMPARE(heading->palette().color(heading->foregroundRole()), QColor(Qt::red));
+    }
+
     void todoCaptionCountsRows() {
         MainFixture one(kStore, kEmptyTodo + "0,1,Home\r\n1,1,a\r\n2,1,No\r\n");
         QCOMPARE(one.w().findChild<QLabel*>(QStringLiteral("EsLabel1"))->text(), QStringLiteral("To-do Tasks"));

@@ -207,7 +207,7 @@ void TfrmMain::buildMenus() {
             &QAction::triggered, this, &TfrmMain::Options2Click);
     QAction* completed = MenuItem(file, QStringLiteral("CompletedTasks1"), QStringLiteral("View Completed Tasks"));
     connect(completed, &QAction::triggered, this, &TfrmMain::CompletedTasks1Click);
-    btFilter = ToolBar1->addAction(GlyphIcon(QStringLiteral("\u29E9"), QColor(0, 70, 160)), QStringLiteral("Filter tasks"));
+    btFilter = ToolBar1->addAction(GlyphIcon(QStringLiteral("\u25BC"), QColor(0, 70, 160)), QStringLiteral("Filter tasks"));
     btFilter->setObjectName(QStringLiteral("btFilter"));
     btFilter->setToolTip(QStringLiteral("Filter tasks"));
     connect(btFilter, &QAction::triggered, this, &TfrmMain::btFilterClick);
@@ -404,7 +404,7 @@ bool TfrmMain::FormCreate() {
     showWhenUsed(ToolBar1);
     showWhenUsed(ToolBar2);
     showWhenUsed(ToolBar3);
-    pnlTop->setVisible(ToolBar1->isVisible());
+    pnlTop->setVisible(!ToolBar1->actions().isEmpty());
 
     gridDay->gridModel()->setStrikeOutColumn(3);
     gridNondayView->gridModel()->setStrikeOutColumn(2);
@@ -448,7 +448,7 @@ void TfrmMain::btFilterClick() {
 void TfrmMain::updateFilterImage(bool withPanel) {
     const FilterDisplay d = TfrmFilter::display(m_filter);
     Filters1->setText(d.caption);
-    btFilter->setIcon(GlyphIcon(QStringLiteral("\u29E9"), d.imageIndex == 11 ? QColor(200, 0, 0) : QColor(0, 70, 160)));
+    btFilter->setIcon(GlyphIcon(QStringLiteral("\u25BC"), d.imageIndex == 11 ? QColor(200, 0, 0) : QColor(0, 70, 160)));
     if (!withPanel) return;
     QPalette p = Panel2->palette();
     p.setColor(Panel2->backgroundRole(), d.panelColor);
@@ -583,13 +583,27 @@ void TfrmMain::RecoverScreenSize(bool byUser) {
         move(w->left, w->top);
     }
     const int client = height() - (menuBar() ? menuBar()->height() : 0);
-    const PanelSizes p = LayoutMemory::RecoverPanelSizes(byUser, size(), client);
-    const QList<int> main = m_splitMain->sizes();
-    m_splitMain->setSizes({p.split1Pos, std::max(1, main.value(0) + main.value(1) - p.split1Pos)});
-    const QList<int> todo = m_splitTodo->sizes();
-    m_splitTodo->setSizes({std::max(1, todo.value(0) + todo.value(1) - p.split2Pos), p.split2Pos});
-    const QList<int> day = m_splitDay->sizes();
-    m_splitDay->setSizes({std::max(1, day.value(0) + day.value(1) - p.splitDay), p.splitDay});
+    m_pendingPanels = LayoutMemory::RecoverPanelSizes(byUser, size(), client);
+    if (isVisible()) applyPanelSizes();
+}
+
+// The calendar column's width and the to-do and notes panes' heights; the neighbouring
+// panels take the rest of their splitter.
+void TfrmMain::applyPanelSizes() {
+    if (!m_pendingPanels) return;
+    const PanelSizes p = *m_pendingPanels;
+    m_pendingPanels.reset();
+    if (QLayout* l = centralWidget()->layout()) l->activate();
+    const auto rest = [](QSplitter* split) {
+        const QList<int> sizes = split->sizes();
+        return sizes.value(0) + sizes.value(1);
+    };
+    const int mainTotal = rest(m_splitMain);
+    m_splitMain->setSizes({p.split1Pos, std::max(1, mainTotal - p.split1Pos)});
+    const int todoTotal = rest(m_splitTodo);
+    m_splitTodo->setSizes({std::max(1, todoTotal - p.split2Pos), p.split2Pos});
+    const int dayTotal = rest(m_splitDay);
+    m_splitDay->setSizes({std::max(1, dayTotal - p.splitDay), p.splitDay});
 }
 
 void TfrmMain::Holidays1Click() {
@@ -611,6 +625,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmMain::FormShow() {
+    applyPanelSizes();
     const Qt::DayOfWeek weekStart = Options().sunday ? Qt::Sunday : Qt::Monday;
     for (MonthCalendar* c : m_cals) c->setWeekStart(weekStart);
     fix2000();

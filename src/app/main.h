@@ -6,10 +6,12 @@
 #include <QDate>
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "app/taskstore.h"
 #include "app/triggers.h"
 #include "data/gridtable.h"
+#include "settings/layoutmemory.h"
 
 class QLabel;
 class QMenu;
@@ -138,6 +140,7 @@ private:
     QMenu* listMenu(bool dayList);
     void relayLists();
     void blinkSizeBar(QSplitter* splitter, const QPoint& pointer);
+    void applyPanelSizes();
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
@@ -173,6 +176,8 @@ private:
     Qt::SortOrder m_todoSortOrder = Qt::AscendingOrder;
     QFont m_printFont;
     QDate m_paintToday;
+    // Panel sizes restored before the window was laid out wait for its first showing.
+    std::optional<PanelSizes> m_pendingPanels;
 
     bool m_created = false;
     bool m_alarmActive = false;

@@ -40,7 +40,10 @@ struct MainFixture {
     std::unique_ptr<TfrmFilter> frmFilter;
     std::unique_ptr<TfrmOptions> frmOptions;
 
-    explicit MainFixture(const QByteArray& store = kEmptyStore, const QByteArray& todo = kEmptyTodo) {
+    // settings: the INI text of the settings store as the program finds it at start.
+    explicit MainFixture(const QByteArray& store = kEmptyStore, const QByteArray& todo = kEmptyTodo,
+                         const QByteArray& settings = {}) {
+        if (!settings.isEmpty()) platform.writeFile(QStringLiteral("settings.ini"), settings);
         platform.writeFile(QStringLiteral("grid.grd"), store);
         platform.writeFile(QStringLiteral("gridNon.grd"), todo);
         window = std::make_unique<TfrmMain>();

@@ -126,7 +126,11 @@ private Q_SLOTS:
     }
 
     void layoutMemory() {
-        MainFixture f(kStore);
+        // The layout kept at the last exit comes back at start.
+        MainFixture f(kStore, kEmptyTodo, "[Memorize]\nSplit1Pos=250\nSplit2Pos=150\n");
+        QCOMPARE(f.w().findChild<QWidget*>(QStringLiteral("pnlTodo"))->height(), 150);
+        QCOMPARE(f.w().findChild<QWidget*>(QStringLiteral("pnlCalendars"))->width(), 250);
+        QVERIFY(f.w().findChild<QWidget*>(QStringLiteral("ToolBar1"))->isVisible());
         f.trigger("Recoverscreensizepositions1");
         QCOMPARE(f.platform.dialogs->texts(), QStringList{"Screen has not yet been memorized"});
         f.platform.dialogs->answers << true;

@@ -1,5 +1,8 @@
 #include "filters/filter.h"
 
+#include "settings/formstate.h"
+#include "settings/layoutmemory.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -24,7 +27,6 @@
 namespace {
 
 // The window's place and size live in the program key itself, not in a subkey.
-const QString kFormState;
 
 const QColor kFiltersOnPanel(248, 252, 201);
 
@@ -193,21 +195,13 @@ TfrmFilter::TfrmFilter(TaskFilter& filter, QWidget* parent) : QDialog(parent), m
     connect(btFiltersOff, &QPushButton::clicked, this, &TfrmFilter::btFiltersOffClick);
     connect(btOK, &QPushButton::clicked, this, &TfrmFilter::btOKClick);
 
-    move(SettingsStore::readInteger(kFormState, QStringLiteral("FilterLeft11"), 100),
-         SettingsStore::readInteger(kFormState, QStringLiteral("FilterTop11"), 100));
-    resize(SettingsStore::readInteger(kFormState, QStringLiteral("FilterWidth11"), 500),
-           SettingsStore::readInteger(kFormState, QStringLiteral("FilterHeight11"), 400));
+    RestoreFormState(this, FilterFormState());
 
     m_filter.loadAtStart(Platform::appFolder());
     showFilter();
 }
 
-TfrmFilter::~TfrmFilter() {
-    SettingsStore::writeInteger(kFormState, QStringLiteral("FilterTop11"), y());
-    SettingsStore::writeInteger(kFormState, QStringLiteral("FilterLeft11"), x());
-    SettingsStore::writeInteger(kFormState, QStringLiteral("FilterWidth11"), width());
-    SettingsStore::writeInteger(kFormState, QStringLiteral("FilterHeight11"), height());
-}
+TfrmFilter::~TfrmFilter() { SaveFormState(this, FilterFormState()); }
 
 int TfrmFilter::showModally() {
     return exec();

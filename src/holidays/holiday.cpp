@@ -105,6 +105,7 @@ TfrmHoliday::TfrmHoliday(QWidget* parent) : QDialog(parent) {
     connect(btImport, &QPushButton::clicked, this, &TfrmHoliday::btImportClick);
     connect(btPrint, &QPushButton::clicked, this, &TfrmHoliday::btPrintClick);
     connect(btHelp, &QPushButton::clicked, this, &TfrmHoliday::btHelpClick);
+    btHelp->hide();  // until the program has its help pages
     connect(btClose, &QPushButton::clicked, this, &TfrmHoliday::btCloseClick);
     connect(grid, &QAbstractItemView::doubleClicked, this, &TfrmHoliday::btEditClick);
     connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {

@@ -457,6 +457,9 @@ void TfrmOptions::connectControls() {
     connect(btAlarmBrowse, &QPushButton::clicked, this, &TfrmOptions::btAlarmBrowseClick);
     connect(btTestHour, &QPushButton::clicked, this, [this] { emit chimeTestRequested(true, false); });
     connect(btHalfTest, &QPushButton::clicked, this, [this] { emit chimeTestRequested(false, true); });
+    // The chimes themselves are not part of the program yet: their test buttons wait for them.
+    btTestHour->hide();
+    btHalfTest->hide();
     connect(btOK, &QPushButton::clicked, this, &TfrmOptions::btOKClick);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btHelp, &QPushButton::clicked, this, [this] {

@@ -1,4 +1,5 @@
 #include "app/edit.h"
+#include "common/menus.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,22 +22,26 @@
 #include "common/formatsettings.h"
 #include "common/platform.h"
 #include "common/routines.h"
-#include "data/linelist.h"
 #include "data/gridtable.h"
+#include "data/linelist.h"
 #include "filters/completedlog.h"
 #include "filters/listbox.h"
 #include "settings/programoptions.h"
 
 namespace {
 
-QString categoryFile() { return JoinPath(Platform::appFolder(), QStringLiteral("category.xxx")); }
+QString categoryFile() {
+    return JoinPath(Platform::appFolder(), QStringLiteral("category.xxx"));
+}
 
 // Every line followed by CR LF, as a multi-line edit hands its text over.
 QString withLineEnds(const QPlainTextEdit* edit) {
     const QString text = edit->toPlainText();
-    if (text.isEmpty()) return text;
+    if (text.isEmpty())
+        return text;
     QString out;
-    for (const QString& line : text.split(QLatin1Char('\n'))) out += line + QStringLiteral("\r\n");
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        out += line + QStringLiteral("\r\n");
     return out;
 }
 
@@ -46,7 +51,8 @@ QPlainTextEdit* notesEdit(const QString& name, int maxLength, QWidget* parent) {
     edit->setTabChangesFocus(true);
     QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, maxLength] {
         const QString text = edit->toPlainText();
-        if (text.size() <= maxLength) return;
+        if (text.size() <= maxLength)
+            return;
         QTextCursor c = edit->textCursor();
         const int pos = std::min(c.position(), maxLength);
         edit->setPlainText(text.left(maxLength));
@@ -55,13 +61,6 @@ QPlainTextEdit* notesEdit(const QString& name, int maxLength, QWidget* parent) {
         edit->setTextCursor(c);
     });
     return edit;
-}
-
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
 }
 
 QLabel* buddyLabel(const QString& caption, QWidget* buddy, QWidget* parent) {
@@ -103,7 +102,7 @@ TfrmEdit::TfrmEdit(TaskFilter* filter, CompletedLog* log, const GridTable* store
     cbCategory->setMaxVisibleItems(12);
     cbCategory->lineEdit()->setMaxLength(20);
     main->addWidget(buddyLabel(QStringLiteral("&Category:"), cbCategory, pnlMain), 2, 0);
-    btCategory = button(QStringLiteral("btCategory"), QStringLiteral("..."), pnlMain);
+    btCategory = PushButton(pnlMain, QStringLiteral("btCategory"), QStringLiteral("..."));
     auto* categoryRow = new QHBoxLayout();
     categoryRow->setSpacing(0);
     categoryRow->addWidget(cbCategory, 1);
@@ -139,26 +138,25 @@ TfrmEdit::TfrmEdit(TaskFilter* filter, CompletedLog* log, const GridTable* store
     dtComplete->setCalendarPopup(true);
     comp->addWidget(buddyLabel(QStringLiteral("&Date of Task Completion"), dtComplete, pnlComplete), 3, 0);
     comp->addWidget(dtComplete, 3, 1);
-    auto* gotoOrigin = button(QStringLiteral("btOrigin"), QStringLiteral("Goto origin date"), pnlComplete);
-    auto* gotoToday = button(QStringLiteral("btToday"), QStringLiteral("Goto today"), pnlComplete);
+    auto* gotoOrigin = PushButton(pnlComplete, QStringLiteral("btOrigin"), QStringLiteral("Goto origin date"));
+    auto* gotoToday = PushButton(pnlComplete, QStringLiteral("btToday"), QStringLiteral("Goto today"));
     comp->addWidget(gotoOrigin, 3, 2);
     comp->addWidget(gotoToday, 3, 3);
-    btOK2 = button(QStringLiteral("btOK2"), QStringLiteral("&OK"), pnlComplete);
-    btCancel2 = button(QStringLiteral("btCancel2"), QStringLiteral("Cancel"), pnlComplete);
+    btOK2 = PushButton(pnlComplete, QStringLiteral("btOK2"), QStringLiteral("&OK"));
+    btCancel2 = PushButton(pnlComplete, QStringLiteral("btCancel2"), QStringLiteral("Cancel"));
     comp->addWidget(btOK2, 4, 2);
     comp->addWidget(btCancel2, 4, 3);
     comp->setRowStretch(2, 1);
     layout->addWidget(pnlComplete, 1);
     connect(gotoOrigin, &QPushButton::clicked, this, [this] { dtComplete->setDate(selectedDay); });
-    connect(gotoToday, &QPushButton::clicked, this,
-            [this] { dtComplete->setDate(Platform::clock().now().date()); });
+    connect(gotoToday, &QPushButton::clicked, this, [this] { dtComplete->setDate(Platform::clock().now().date()); });
 
     // Bottom row.
     auto* bottom = new QHBoxLayout();
-    btComplete = button(QStringLiteral("btComplete"), QStringLiteral("&Mark complete"), this);
-    btOK = button(QStringLiteral("btOK"), QStringLiteral("&OK"), this);
+    btComplete = PushButton(this, QStringLiteral("btComplete"), QStringLiteral("&Mark complete"));
+    btOK = PushButton(this, QStringLiteral("btOK"), QStringLiteral("&OK"));
     btOK->setDefault(true);
-    btCancel = button(QStringLiteral("btCancel"), QStringLiteral("Cancel"), this);
+    btCancel = PushButton(this, QStringLiteral("btCancel"), QStringLiteral("Cancel"));
     bottom->addStretch(1);
     bottom->addWidget(btComplete);
     bottom->addWidget(btOK);
@@ -172,7 +170,8 @@ TfrmEdit::TfrmEdit(TaskFilter* filter, CompletedLog* log, const GridTable* store
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btCategory, &QPushButton::clicked, this, &TfrmEdit::btCategoryClick);
     connect(memMain, &QPlainTextEdit::textChanged, this, [this] {
-        if (!memMain->hasFocus()) return;
+        if (!memMain->hasFocus())
+            return;
         btComplete->setEnabled(true);
         btOK->setEnabled(true);
     });
@@ -213,22 +212,28 @@ void TfrmEdit::setTimeVisible(bool visible) {
     cbAlarm->setVisible(visible);
 }
 
-QString TfrmEdit::notesWithLineEnds() const { return withLineEnds(memMain); }
+QString TfrmEdit::notesWithLineEnds() const {
+    return withLineEnds(memMain);
+}
 
 QString TfrmEdit::notesTrimmed() const {
     QString text = memMain->toPlainText();
     qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1).unicode() <= 32) --end;
+    while (end > 0 && text.at(end - 1).unicode() <= 32)
+        --end;
     text.truncate(end);
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return text;
 }
 
-void TfrmEdit::setNotes(const QString& notes) { memMain->setPlainText(TextToLines(notes).join(QLatin1Char('\n'))); }
+void TfrmEdit::setNotes(const QString& notes) {
+    memMain->setPlainText(TextToLines(notes).join(QLatin1Char('\n')));
+}
 
 void TfrmEdit::setCategory(const QString& category) {
     const int i = cbCategory->findText(category, Qt::MatchFixedString);
-    if (i >= 0) cbCategory->setCurrentIndex(i);
+    if (i >= 0)
+        cbCategory->setCurrentIndex(i);
     cbCategory->setEditText(category);
 }
 
@@ -239,7 +244,8 @@ void TfrmEdit::setNotesFont(const QFont& font) {
 
 void TfrmEdit::loadCategoryList() {
     const QString file = categoryFile();
-    if (FileIsEmpty(file)) return;
+    if (FileIsEmpty(file))
+        return;
     QStringList names = ReadLineList(file);
     names.sort(Qt::CaseInsensitive);
     const QString text = cbCategory->currentText();
@@ -250,11 +256,13 @@ void TfrmEdit::loadCategoryList() {
 
 void TfrmEdit::btCategoryClick() {
     QStringList items;
-    for (int i = 0; i < cbCategory->count(); ++i) items << cbCategory->itemText(i);
+    for (int i = 0; i < cbCategory->count(); ++i)
+        items << cbCategory->itemText(i);
     static const GridTable noTasks(6, 1);
     const TfrmListBox::Choice c =
         TfrmListBox::editChoices(m_store ? *m_store : noTasks, m_filter, items, cbCategory->currentText(), this);
-    if (!c.accepted) return;
+    if (!c.accepted)
+        return;
     const QString text = c.chosen.isNull() ? cbCategory->currentText() : c.chosen;
     cbCategory->clear();
     cbCategory->addItems(c.items);
@@ -263,7 +271,8 @@ void TfrmEdit::btCategoryClick() {
 
 void TfrmEdit::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TfrmEdit::FormShow() {
@@ -284,7 +293,8 @@ void TfrmEdit::FormShow() {
         lblComplete->setText(QStringLiteral("Task is not yet completed"));
         btComplete->show();
     }
-    if (openOnCompletion) btCompleteClick();
+    if (openOnCompletion)
+        btCompleteClick();
     taskDate = selectedDay;
     if (m_timeVisible) {
         dtTime->setFocus();
@@ -311,7 +321,8 @@ void TfrmEdit::btOKClick() {
     if (!category.isEmpty() && cbCategory->findText(category, Qt::MatchFixedString | Qt::MatchCaseSensitive) < 0) {
         cbCategory->addItem(category);
         QStringList items;
-        for (int i = 0; i < cbCategory->count(); ++i) items << cbCategory->itemText(i);
+        for (int i = 0; i < cbCategory->count(); ++i)
+            items << cbCategory->itemText(i);
         WriteLineList(categoryFile(), items);
     }
     accept();
@@ -353,7 +364,8 @@ bool TfrmEdit::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Escape && pnlMain->isVisible()) {
             // Escape in the notes goes to Cancel rather than closing at once.
-            if (event->type() == QEvent::KeyRelease) btCancel->setFocus();
+            if (event->type() == QEvent::KeyRelease)
+                btCancel->setFocus();
             return true;
         }
     }

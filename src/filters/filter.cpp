@@ -1,4 +1,5 @@
 #include "filters/filter.h"
+#include "common/menus.h"
 
 #include "settings/formstate.h"
 #include "settings/layoutmemory.h"
@@ -47,15 +48,6 @@ protected:
         setGridSize(QSize(std::max(1, viewport()->width() / 2), row));
     }
 };
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint = {}) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
-    return b;
-}
 
 }  // namespace
 
@@ -134,12 +126,13 @@ TfrmFilter::TfrmFilter(TaskFilter& filter, QWidget* parent) : QDialog(parent), m
     lblCategories->setObjectName(QStringLiteral("lblCategories"));
     lblCategories->setBuddy(cbWhat);
 
-    btAll = button(this, "btAll", QStringLiteral("&All"), QStringLiteral("Select all categories"));
-    btNone = button(this, "btNone", QStringLiteral("&None"), QStringLiteral("Clear all categories"));
-    btFiltersOff = button(this, "btFiltersOff", QStringLiteral("&Filters off"));
-    btOK = button(this, "btOK", QStringLiteral("OK"));
+    btAll = PushButton(this, QStringLiteral("btAll"), QStringLiteral("&All"), QStringLiteral("Select all categories"));
+    btNone =
+        PushButton(this, QStringLiteral("btNone"), QStringLiteral("&None"), QStringLiteral("Clear all categories"));
+    btFiltersOff = PushButton(this, QStringLiteral("btFiltersOff"), QStringLiteral("&Filters off"));
+    btOK = PushButton(this, QStringLiteral("btOK"), QStringLiteral("OK"));
     btOK->setDefault(true);
-    btHelp = button(this, "btHelp", QStringLiteral("&Help"));
+    btHelp = PushButton(this, QStringLiteral("btHelp"), QStringLiteral("&Help"));
     // No help window exists yet.
     btHelp->hide();
 
@@ -201,7 +194,9 @@ TfrmFilter::TfrmFilter(TaskFilter& filter, QWidget* parent) : QDialog(parent), m
     showFilter();
 }
 
-TfrmFilter::~TfrmFilter() { SaveFormState(this, FilterFormState()); }
+TfrmFilter::~TfrmFilter() {
+    SaveFormState(this, FilterFormState());
+}
 
 int TfrmFilter::showModally() {
     return exec();

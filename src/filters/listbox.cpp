@@ -1,4 +1,5 @@
 #include "filters/listbox.h"
+#include "common/menus.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -19,15 +20,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("Edit Category Choices");
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint = {}) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
-    return b;
-}
-
 }  // namespace
 
 TfrmListBox::TfrmListBox(const GridTable& store, TaskFilter* filter, QWidget* parent)
@@ -39,13 +31,15 @@ TfrmListBox::TfrmListBox(const GridTable& store, TaskFilter* filter, QWidget* pa
     lbList->setObjectName(QStringLiteral("lbList"));
     lbList->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
-    btAdd = button(this, "btAdd", QStringLiteral("&Add"), QStringLiteral("Press INS to add a new one'"));
-    btDelete = button(this, "btDelete", QStringLiteral("&Delete"), QStringLiteral("Press DEL to delete"));
-    btRebuild = button(this, "btRebuild", QStringLiteral("&Rebuild"),
-                       QStringLiteral("Rebuild category list from existing categories"));
-    btOK = button(this, "btOK", QStringLiteral("OK"));
+    btAdd = PushButton(this, QStringLiteral("btAdd"), QStringLiteral("&Add"),
+                       QStringLiteral("Press INS to add a new one'"));
+    btDelete =
+        PushButton(this, QStringLiteral("btDelete"), QStringLiteral("&Delete"), QStringLiteral("Press DEL to delete"));
+    btRebuild = PushButton(this, QStringLiteral("btRebuild"), QStringLiteral("&Rebuild"),
+                           QStringLiteral("Rebuild category list from existing categories"));
+    btOK = PushButton(this, QStringLiteral("btOK"), QStringLiteral("OK"));
     btOK->setDefault(true);
-    btCancel = button(this, "btCancel", QStringLiteral("Cancel"));
+    btCancel = PushButton(this, QStringLiteral("btCancel"), QStringLiteral("Cancel"));
 
     auto* buttons = new QVBoxLayout();
     buttons->addWidget(btAdd);

@@ -1,4 +1,5 @@
 #include "holidays/holiday.h"
+#include "common/menus.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -44,13 +45,6 @@ public:
     }
 };
 
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 }  // namespace
 
 TfrmHoliday::TfrmHoliday(QWidget* parent) : QDialog(parent) {
@@ -82,15 +76,15 @@ TfrmHoliday::TfrmHoliday(QWidget* parent) : QDialog(parent) {
     layout->addWidget(grid);
 
     auto* buttons = new QVBoxLayout();
-    btAdd = button(QStringLiteral("btAdd"), QStringLiteral("Add"), this);
-    btEdit = button(QStringLiteral("btEdit"), QStringLiteral("&Edit"), this);
-    btDel = button(QStringLiteral("btDel"), QStringLiteral("Del"), this);
-    btClone = button(QStringLiteral("btClone"), QStringLiteral("&Clone"), this);
-    btImport = button(QStringLiteral("btImport"), QStringLiteral("&International"), this);
+    btAdd = PushButton(this, QStringLiteral("btAdd"), QStringLiteral("Add"));
+    btEdit = PushButton(this, QStringLiteral("btEdit"), QStringLiteral("&Edit"));
+    btDel = PushButton(this, QStringLiteral("btDel"), QStringLiteral("Del"));
+    btClone = PushButton(this, QStringLiteral("btClone"), QStringLiteral("&Clone"));
+    btImport = PushButton(this, QStringLiteral("btImport"), QStringLiteral("&International"));
     btImport->setToolTip(QStringLiteral("Import International holidays"));
-    btPrint = button(QStringLiteral("btPrint"), QStringLiteral("&Print"), this);
-    btHelp = button(QStringLiteral("btHelp"), QStringLiteral("&Help"), this);
-    btClose = button(QStringLiteral("btClose"), QStringLiteral("Close"), this);
+    btPrint = PushButton(this, QStringLiteral("btPrint"), QStringLiteral("&Print"));
+    btHelp = PushButton(this, QStringLiteral("btHelp"), QStringLiteral("&Help"));
+    btClose = PushButton(this, QStringLiteral("btClose"), QStringLiteral("Close"));
     for (QPushButton* b : {btAdd, btEdit, btDel, btClone, btImport, btPrint})
         buttons->addWidget(b);
     buttons->addStretch(1);

@@ -9,8 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimeEdit>
-#include <QElapsedTimer>
-#include <QTimer>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -25,6 +23,7 @@
 #include "filters/completedlog.h"
 #include "settings/programoptions.h"
 #include "support/testsupport.h"
+#include "support/whenmodal.h"
 
 inline const QByteArray kEmptyStore = "6,2\r\ncw 0,64\r\ncw 1,64\r\ncw 2,64\r\ncw 3,64\r\ncw 4,64\r\ncw 5,64\r\n";
 inline const QByteArray kEmptyTodo =
@@ -78,24 +77,7 @@ struct MainFixture {
     }
 };
 
-// Runs f on a modal window of type W once it is open (the command that opens it blocks).
-template <class W>
-void onModal(std::function<void(W*)> f) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    auto elapsed = std::make_shared<QElapsedTimer>();
-    elapsed->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, f, elapsed] {
-        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (!window && elapsed->elapsed() < 3000) return;
-        timer->stop();
-        timer->deleteLater();
-        f(window);
-    });
-    timer->start();
-}
-
-inline void onEditor(std::function<void(TfrmEdit*)> f) { onModal<TfrmEdit>(std::move(f)); }
+inline void onEditor(std::function<void(TfrmEdit*)> f) { WhenModal<TfrmEdit>(std::move(f)); }
 
 // Fills in the editor's notes and category and confirms it.
 inline void answerEditor(const QString& notes, const QString& category = QString()) {

@@ -29,7 +29,7 @@ private Q_SLOTS:
         MainFixture f(kStore);
         f.filter.categories = {{QStringLiteral("Work"), true}, {QStringLiteral("Home"), true}};
         QCOMPARE(f.action("Filters1")->text(), QStringLiteral("Filters"));
-        onModal<TfrmFilter>([](TfrmFilter* w) {
+        WhenModal<TfrmFilter>([](TfrmFilter* w) {
             QVERIFY(w);
             w->cbWhat->item(1)->setCheckState(Qt::Unchecked);  // Home
             w->btOK->click();
@@ -43,7 +43,7 @@ private Q_SLOTS:
         QCOMPARE(f.day().cell(2, 1), QStringLiteral("report"));
         QCOMPARE(f.platform.readFile(QStringLiteral("category.yyy")), QByteArray("Work\r\n"));
 
-        onModal<TfrmFilter>([](TfrmFilter* w) { w->btFiltersOff->click(); });
+        WhenModal<TfrmFilter>([](TfrmFilter* w) { w->btFiltersOff->click(); });
         f.trigger("btFilter");
         QCOMPARE(f.action("Filters1")->text(), QStringLiteral("Filters"));
         QCOMPARE(f.day().rowCount(), 3);
@@ -53,7 +53,7 @@ private Q_SLOTS:
         MainFixture f(kStore);
         f.platform.writeFile(QStringLiteral("category.xxx"), "Work\r\n");
         f.platform.dialogs->inputs << QStringLiteral("Gym");
-        onModal<TfrmListBox>([](TfrmListBox* w) {
+        WhenModal<TfrmListBox>([](TfrmListBox* w) {
             QVERIFY(w);
             QCOMPARE(w->windowTitle(), QStringLiteral("Edit Category Choices"));
             w->btAdd->click();
@@ -65,7 +65,7 @@ private Q_SLOTS:
         // In the editor, "..." offers the list and puts the chosen name into the field.
         QString chosen;
         onEditor([&chosen](TfrmEdit* e) {
-            onModal<TfrmListBox>([](TfrmListBox* w) {
+            WhenModal<TfrmListBox>([](TfrmListBox* w) {
                 w->lbList->clearSelection();
                 w->lbList->item(0)->setSelected(true);  // Gym
                 w->btOK->click();
@@ -82,7 +82,7 @@ private Q_SLOTS:
         MainFixture f(kStore);
         QString title;
         bool struckAtOnce = true;
-        onModal<TfrmOptions>([&](TfrmOptions* o) {
+        WhenModal<TfrmOptions>([&](TfrmOptions* o) {
             title = o->windowTitle();
             o->rbMon->click();
             o->cbStrikeout->click();  // the lists follow at once
@@ -101,9 +101,9 @@ private Q_SLOTS:
 
     void importedHolidaysShowOnTheCalendars() {
         MainFixture f(kStore);
-        onModal<TfrmHoliday>([](TfrmHoliday* h) {
+        WhenModal<TfrmHoliday>([](TfrmHoliday* h) {
             QVERIFY(h);
-            onModal<TfrmImport>([](TfrmImport* i) {
+            WhenModal<TfrmImport>([](TfrmImport* i) {
                 const auto us = i->lbCountries->findItems(QStringLiteral("United States"), Qt::MatchStartsWith);
                 QVERIFY(!us.isEmpty());
                 i->lbCountries->setCurrentItem(us[0]);

@@ -9,7 +9,7 @@
 #include "filters/filter.h"
 #include "settings/settingsstore.h"
 #include "support/testsupport.h"
-#include "whenmodal.h"
+#include "support/whenmodal.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "categoryfixtures.h"
 #include "filters/listbox.h"
 #include "support/testsupport.h"
-#include "whenmodal.h"
+#include "support/whenmodal.h"
 
 namespace {
 

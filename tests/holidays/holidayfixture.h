@@ -3,13 +3,12 @@
 // as rows, and answering the modal dialog a command opens.
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QTimer>
 #include <QtTest>
 #include <functional>
 #include <memory>
 
+#include "support/whenmodal.h"
 #include "data/gridtable.h"
 #include "data/tablefile.h"
 #include "holidays/holidayrules.h"
@@ -44,21 +43,3 @@ inline QStringList fileRows() {
     return LoadHolidayTable(t) ? holidayRows(t) : QStringList{QStringLiteral("<no file>")};
 }
 
-// Runs f on the modal dialog of type T once the command that opens it blocks in exec;
-// f gets nullptr when no such dialog opened within three seconds.
-template <typename T>
-void onModal(std::function<void(T*)> f) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    auto elapsed = std::make_shared<QElapsedTimer>();
-    elapsed->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, f, elapsed] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog && elapsed->elapsed() < 3000)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        f(dialog);
-    });
-    timer->start();
-}

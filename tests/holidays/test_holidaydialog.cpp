@@ -65,7 +65,7 @@ struct ConfirmOption {
 
 // Fills the editor with an annual holiday on a specific day and confirms it.
 void answerEditorWithDay(const QString& name, const QString& month, const QString& day) {
-    onModal<TfrmEditHoliday>([=](TfrmEditHoliday* e) {
+    WhenModal<TfrmEditHoliday>([=](TfrmEditHoliday* e) {
         QVERIFY(e);
         e->edName->setText(name);
         e->rbAnnual->click();
@@ -141,7 +141,7 @@ private slots:
 
     void cancelledAddChangesNothing() {
         Fixture f({kFlagDay});
-        onModal<TfrmEditHoliday>([](TfrmEditHoliday* e) {
+        WhenModal<TfrmEditHoliday>([](TfrmEditHoliday* e) {
             QVERIFY(e);
             e->edName->setText(QStringLiteral("Ignored"));
             QTest::mouseClick(e->btCancel, Qt::LeftButton);
@@ -153,7 +153,7 @@ private slots:
     void editFloatingRule() {
         Fixture f({kFlagDay, kMemorial});
         f.select(2);
-        onModal<TfrmEditHoliday>([](TfrmEditHoliday* e) {
+        WhenModal<TfrmEditHoliday>([](TfrmEditHoliday* e) {
             QVERIFY(e);
             QCOMPARE(e->edName->text(), QStringLiteral("Memorial Day"));
             QVERIFY(e->rbAnnual->isChecked());
@@ -185,7 +185,7 @@ private slots:
         QFETCH(QString, result);
         Fixture f({row});
         const bool oneTime = IsOneTimeRule(row[2]);
-        onModal<TfrmEditHoliday>([oneTime](TfrmEditHoliday* e) {
+        WhenModal<TfrmEditHoliday>([oneTime](TfrmEditHoliday* e) {
             QVERIFY(e);
             QCOMPARE(e->rbOneTime->isChecked(), oneTime);
             if (oneTime)
@@ -353,7 +353,7 @@ private slots:
         Fixture f({kFlagDay});
         // An unsaved change reaches the file before the import reads it.
         f.w().table().setCell(HolName, 1, QStringLiteral("Flag Day!"));
-        onModal<TfrmImport>([](TfrmImport* d) {
+        WhenModal<TfrmImport>([](TfrmImport* d) {
             QVERIFY(d);
             d->lbCountries->setCurrentRow(22);
             d->lbDays->item(0)->setSelected(true);
@@ -369,7 +369,7 @@ private slots:
 
     void closedImportChangesNothing() {
         Fixture f({kFlagDay});
-        onModal<TfrmImport>([](TfrmImport* d) {
+        WhenModal<TfrmImport>([](TfrmImport* d) {
             QVERIFY(d);
             d->lbDays->item(0)->setSelected(true);
             QTest::mouseClick(d->btCancel, Qt::LeftButton);

@@ -607,32 +607,35 @@ void TfrmOptions::pnlHintClick() {
     emit hintColorsChanged();
 }
 
-void TfrmOptions::btCalFontClick() {
-    QFont f = Options().calFont;
+// The font dialog on one of the option fonts; a confirmed choice is kept and shown on its button.
+bool TfrmOptions::chooseFont(QFont& option, QPushButton* button) {
+    QFont f = option;
     if (!Platform::dialogs().font(f))
+        return false;
+    option = f;
+    if (button)
+        button->setFont(f);
+    return true;
+}
+
+void TfrmOptions::btCalFontClick() {
+    if (!chooseFont(Options().calFont, btCalFont))
         return;
-    Options().calFont = f;
-    btCalFont->setFont(f);
     ChangeCalFonts();
 }
 
 void TfrmOptions::btGridFontClick() {
-    QFont f = Options().gridFont;
-    if (!Platform::dialogs().font(f))
+    if (!chooseFont(Options().gridFont, btGridFont))
         return;
-    Options().gridFont = f;
-    btGridFont->setFont(f);
     ChangeGridFonts();
 }
 
 void TfrmOptions::btHeaderClick() {
     // The main window takes the title font at its next ApplySettings.
-    QFont f = Options().titleFont;
-    if (!Platform::dialogs().font(f))
+    if (!chooseFont(Options().titleFont, nullptr))
         return;
-    Options().titleFont = f;
-    lblTitle->setFont(f);
-    btHeader->setFont(headerButtonFont(f, font()));
+    lblTitle->setFont(Options().titleFont);
+    btHeader->setFont(headerButtonFont(Options().titleFont, font()));
 }
 
 void TfrmOptions::playAlarmSound(const QString& file, bool play, bool repeat) {

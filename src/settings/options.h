@@ -142,6 +142,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    bool chooseFont(QFont& option, QPushButton* button);
     void buildAppearancePage();
     void buildAlarmPage();
     void buildMiscPage();

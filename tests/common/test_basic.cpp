@@ -10,20 +10,7 @@
 #include "common/formatsettings.h"
 #include "support/testsupport.h"
 
-namespace {
-
-struct LocaleScope {
-    explicit LocaleScope(const char* name) {
-        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
-        ResetFormatSettings();
-    }
-    ~LocaleScope() {
-        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-        ResetFormatSettings();
-    }
-};
-
-}  // namespace
+namespace {}  // namespace
 
 class TestBasic : public QObject {
     Q_OBJECT

@@ -9,18 +9,6 @@
 
 namespace {
 
-// Switches the process locale for one test and puts en_US back afterwards.
-struct LocaleScope {
-    explicit LocaleScope(const char* name) {
-        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
-        ResetFormatSettings();
-    }
-    ~LocaleScope() {
-        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-        ResetFormatSettings();
-    }
-};
-
 const QDate kToday(2005, 3, 16);  // a Wednesday
 
 }  // namespace

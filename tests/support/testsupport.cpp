@@ -1,8 +1,8 @@
 #include "support/testsupport.h"
 
 #include <QFile>
-#include <QPrinter>
 #include <QLocale>
+#include <QPrinter>
 #include <QStandardPaths>
 
 #include "common/formatsettings.h"
@@ -18,9 +18,11 @@ bool ScriptedDialogs::question(const QString& caption, const QString& text) {
 
 bool ScriptedDialogs::input(const QString& caption, const QString& prompt, QString& value) {
     boxes.append({BoxKind::Input, caption, prompt});
-    if (inputs.isEmpty()) return false;
+    if (inputs.isEmpty())
+        return false;
     const QString answer = inputs.dequeue();
-    if (answer.isNull()) return false;
+    if (answer.isNull())
+        return false;
     value = answer;
     return true;
 }
@@ -43,14 +45,16 @@ QString ScriptedDialogs::folder(const QString& caption, const QString&) {
 bool ScriptedDialogs::font(QFont& font) {
     boxes.append({BoxKind::Font, QString(), font.family()});
     const bool ok = answers.isEmpty() ? false : answers.dequeue();
-    if (ok && !fonts.isEmpty()) font = fonts.dequeue();
+    if (ok && !fonts.isEmpty())
+        font = fonts.dequeue();
     return ok;
 }
 
 bool ScriptedDialogs::color(QColor& color) {
     boxes.append({BoxKind::Color, QString(), color.name()});
     const bool ok = answers.isEmpty() ? false : answers.dequeue();
-    if (ok && !colors.isEmpty()) color = colors.dequeue();
+    if (ok && !colors.isEmpty())
+        color = colors.dequeue();
     return ok;
 }
 
@@ -66,7 +70,8 @@ bool ScriptedDialogs::print(QPrinter& printer) {
 
 QStringList ScriptedDialogs::texts() const {
     QStringList out;
-    for (const BoxRecord& b : boxes) out << b.text;
+    for (const BoxRecord& b : boxes)
+        out << b.text;
     return out;
 }
 
@@ -107,11 +112,14 @@ TestPlatform::~TestPlatform() {
     Platform::setSettingsFile(QString());
 }
 
-QString TestPlatform::path(const QString& name) const { return m_dir.filePath(name); }
+QString TestPlatform::path(const QString& name) const {
+    return m_dir.filePath(name);
+}
 
 void TestPlatform::writeFile(const QString& name, const QByteArray& bytes) const {
     QFile f(path(name));
-    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
 }
 
 QByteArray TestPlatform::readFile(const QString& name) const {
@@ -123,5 +131,15 @@ void InitTestEnvironment(const char* locale) {
     qputenv("TZ", "UTC");
     QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+    ResetFormatSettings();
+}
+
+LocaleScope::LocaleScope(const char* name) {
+    QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+    ResetFormatSettings();
+}
+
+LocaleScope::~LocaleScope() {
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
     ResetFormatSettings();
 }

@@ -94,3 +94,9 @@ private:
 
 // Fixes locale (en_US unless given), time zone and test mode; call from initTestCase.
 void InitTestEnvironment(const char* locale = "en_US");
+
+// Switches the process locale (and the format settings) for one test; en_US comes back after.
+struct LocaleScope {
+    explicit LocaleScope(const char* name);
+    ~LocaleScope();
+};
